@@ -1,0 +1,53 @@
+#include "app/form1.h"
+
+#include "app/kavrona.h"
+#include "app/step_number.h"
+
+namespace {
+
+const std::string kEmailLink = "mailto:" + std::string(kEmail);
+const std::string kWebLink = "http://" + std::string(kWebSite);
+
+}  // namespace
+
+Form1::Form1(Kavrona& program)
+    : Window(program.app, kForm1Layout), program(program), os(program.os) {
+    lb_email.onClick = [this] { lb_email_Click(); };
+    lb_www.onClick = [this] { lb_www_Click(); };
+    cmd_End.onClick = [this] { cmd_End_Click(); };
+    cmd_ver_win.onClick = [this] { cmd_ver_win_Click(); };
+    cmd_Username.onClick = [this] { cmd_Username_Click(); };
+    cmd_Logon_info.onClick = [this] { cmd_Logon_info_Click(); };
+}
+
+void Form1::Form_Load() {
+    tb_Info.setText("");
+    tb_Txt_DIR.setText(os.folder.path() + "\\Kavrona.txt");
+    Konec_radku = "\r\n";
+}
+
+void Form1::appendReport(std::string_view section) {
+    tb_Info.setText(tb_Info.text() + std::string(section));
+}
+
+void Form1::advanceStep() {
+    if (std::optional<std::string> next = nextStep(tb_Forms_show.text()))
+        tb_Forms_show.setText(*next);
+}
+
+int32_t Form1::OpenByShell(const std::string& link) {
+    return os.shell.open(os.ansi.toAnsi(link).bytes);
+}
+
+// A link the shell cannot open is ignored: there is nothing more the user could do.
+void Form1::lb_email_Click() {
+    OpenByShell(kEmailLink);
+}
+
+void Form1::lb_www_Click() {
+    OpenByShell(kWebLink);
+}
+
+void Form1::cmd_End_Click() {
+    unload();
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The main window: the report box, the report file path, the hidden step and BIOS
+// mode boxes, the buttons and the two contact links.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "ui/window.h"
+
+struct Kavrona;
+
+struct Form1 : Window {
+    explicit Form1(Kavrona& program);
+
+    Kavrona& program;
+    Platform& os;
+
+    CommandButton cmd_Print_on_listbox{*this, "cmd_Print_on_listbox"};
+    CommandButton cmd_Save{*this, "cmd_Save"};
+    CommandButton cmd_Print{*this, "cmd_Print"};
+    CommandButton cmd_End{*this, "cmd_End"};
+    CommandButton Command1{*this, "Command1"};
+    CommandButton cmd_ver_win{*this, "cmd_ver_win"};
+    CommandButton cmd_Username{*this, "cmd_Username"};
+    CommandButton cmd_Logon_info{*this, "cmd_Logon_info"};
+    CommandButton Command2{*this, "Command2"};
+    CommandButton cmd_Harddisk{*this, "cmd_Harddisk"};
+    TextBox tb_Info{*this, "tb_Info"};
+    TextBox tb_Txt_DIR{*this, "tb_Txt_DIR"};
+    Label Label1{*this, "Label1"};
+    CommandButton cmd_Show_Bios{*this, "cmd_Show_Bios"};
+    TextBox tb_Bios_info{*this, "tb_Bios_info"};
+    Label lb_www{*this, "lb_www"};
+    Label lb_email{*this, "lb_email"};
+    TextBox tb_Forms_show{*this, "tb_Forms_show"};
+
+    std::string Konec_radku;
+
+    // Steps of the complete report; each ends by advancing the step number.
+    void LogOn_a_Win();
+
+    // The report box's text becomes its current text followed by `section`.
+    void appendReport(std::string_view section);
+    // The hand-back of a step: the step number read as a number, plus one, written
+    // back. A step number that is not a number stays as it is.
+    void advanceStep();
+
+  private:
+    void Form_Load() override;
+
+    void lb_email_Click();
+    void lb_www_Click();
+    void cmd_End_Click();
+    void cmd_ver_win_Click();
+    void cmd_Username_Click();
+    void cmd_Logon_info_Click();
+
+    std::string GetWindowsVersionName();
+    int32_t OpenByShell(const std::string& link);
+};

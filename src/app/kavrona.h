@@ -1,0 +1,16 @@
+#pragma once
+// The running program: its services, its windows, one instance of each.
+
+#include "app/form1.h"
+#include "platform/platform.h"
+#include "ui/application.h"
+
+struct Kavrona {
+    Kavrona(Platform os, View& view) : os(os), app(view) {}
+
+    Platform os;
+    Application app;
+    Form1 form1{*this};
+
+    void start() { form1.show(); }
+};

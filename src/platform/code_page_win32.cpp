@@ -1,0 +1,28 @@
+#include <windows.h>
+
+#include "platform/code_page.h"
+#include "platform/utf16_win32.h"
+
+std::string Win32CodePage::toUtf8(std::string_view ansi) {
+    if (ansi.empty()) return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+    return narrow(wide);
+}
+
+AnsiText Win32CodePage::toAnsi(std::string_view utf8) {
+    if (GetACP() == CP_UTF8) return {std::string(utf8), false};
+    std::wstring wide = widen(utf8);
+    if (wide.empty()) return {};
+    // No best-fit letters (ř to r): a caller must be able to tell that the text changed.
+    BOOL usedDefault = FALSE;
+    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    AnsiText out;
+    out.bytes.assign(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                        out.bytes.data(), n, nullptr, &usedDefault);
+    out.lossy = usedDefault != FALSE;
+    return out;
+}

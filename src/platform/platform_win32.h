@@ -1,0 +1,16 @@
+#pragma once
+// The real services.
+
+#include "platform/platform.h"
+
+struct Win32Platform {
+    Win32CodePage ansi;
+    Win32VersionInfo version;
+    Win32UserName user;
+    Win32Environment environment;
+    Win32Dialogs dialogs;
+    Win32Shell shell;
+    Win32ProgramFolder folder;
+
+    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder}; }
+};

@@ -1,0 +1,8 @@
+#pragma once
+// UTF-8 to UTF-16 and back, for the "W" calls that the screen goes through.
+
+#include <string>
+#include <string_view>
+
+std::wstring widen(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);

@@ -1,0 +1,23 @@
+#pragma once
+// The Windows version record, as GetVersionExA fills it.
+
+#include <array>
+#include <cstdint>
+
+struct VersionRecord {
+    uint32_t majorVersion = 0;
+    uint32_t minorVersion = 0;
+    uint32_t buildNumber = 0;
+    uint32_t platformId = 0;
+    std::array<char, 128> csdVersion{};  // ANSI service-pack text
+};
+
+struct VersionInfo {
+    virtual ~VersionInfo() = default;
+    // Fills what the system knows into the record; a failing call leaves it as it was.
+    virtual void getVersionEx(VersionRecord& record) = 0;
+};
+
+struct Win32VersionInfo : VersionInfo {
+    void getVersionEx(VersionRecord& record) override;
+};
