@@ -40,6 +40,12 @@ struct Form1 : Window {
 
     // Steps of the complete report; each ends by advancing the step number.
     void LogOn_a_Win();
+    void Pamet_size();
+    void Info_o_HDD();
+
+    // The signed 16-bit halves of a 32-bit value.
+    static int16_t GetHiWord(int32_t dw);
+    static int16_t GetLoWord(int32_t dw);
 
     // The report box's text becomes its current text followed by `section`.
     void appendReport(std::string_view section);
@@ -56,6 +62,14 @@ struct Form1 : Window {
     void cmd_ver_win_Click();
     void cmd_Username_Click();
     void cmd_Logon_info_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void cmd_Harddisk_Click();
+    void cmd_Show_Bios_Click();
+    void cmd_Print_on_listbox_Click();
+    void tb_Forms_show_Change();
+    void cmd_Print_Click();
+    void cmd_Save_Click();
 
     std::string GetWindowsVersionName();
     int32_t OpenByShell(const std::string& link);
