@@ -22,6 +22,7 @@ done
 echo "$exe: PE32 GUI, imports $(echo $imports | tr '\n' ' ')"
 
 status=0
+"$root/scripts/lint.sh" || status=1
 native_log=$(mktemp); windows_log=$(mktemp)
 ctest --test-dir build/native --output-on-failure 2>&1 | tee "$native_log" || status=1
 

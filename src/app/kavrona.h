@@ -6,7 +6,7 @@
 #include "ui/application.h"
 
 struct Kavrona {
-    Kavrona(Platform os, View& view) : os(os), app(view) {}
+    Kavrona(const Platform& os, View& view) : os(os), app(view) {}
 
     Platform os;
     Application app;

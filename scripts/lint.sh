@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Static checks: formatting, clang-tidy and cppcheck over our own code. Needs the native build's
+# compile_commands.json (scripts/test.sh makes it).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+files=$(git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 'fuzz/*.cpp')
+clang-format --dry-run --Werror $files
+echo "clang-format: $(echo "$files" | wc -w) files clean"
+
+native=$(echo "$files" | tr ' ' '\n' | grep -E '^src/.*\.cpp$' | grep -v '_win32' || true)
+echo "$native" | xargs -P "$(nproc)" -n 4 clang-tidy -p build/native --quiet 2>&1 \
+  | { grep -v -E '^[0-9]+ warnings generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter' || true; } \
+  | tee build/clang-tidy.log
+if grep -q -E 'warning:|error:' build/clang-tidy.log; then echo "clang-tidy: warnings above"; exit 1; fi
+echo "clang-tidy: $(echo "$native" | wc -w) files clean"
+
+cppcheck --quiet --enable=warning,performance,portability --error-exitcode=1 --inline-suppr \
+  --std=c++20 -I src --suppress=missingIncludeSystem src
+echo "cppcheck: clean"
