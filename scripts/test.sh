@@ -25,6 +25,8 @@ status=0
 "$root/scripts/lint.sh" || status=1
 native_log=$(mktemp); windows_log=$(mktemp)
 ctest --test-dir build/native --output-on-failure 2>&1 | tee "$native_log" || status=1
+fuzz_log=$(mktemp)
+"$root/scripts/fuzz.sh" 2>&1 | tee "$fuzz_log" || status=1
 
 trap stop_all EXIT
 export LANG=cs_CZ.UTF-8 LC_ALL=cs_CZ.UTF-8  # a Czech system: code page 1250
@@ -37,5 +39,6 @@ echo
 echo "== test totals =="
 echo "native:      $(grep -E 'tests passed|tests failed' "$native_log" | tail -1)"
 echo "windows-x64: $(grep -E 'tests passed|tests failed' "$windows_log" | tail -1)"
-rm -f "$native_log" "$windows_log"
+echo "fuzzers:     $(grep -c 'no crash' "$fuzz_log") ran clean, $(grep -c 'FAILED' "$fuzz_log") failed"
+rm -f "$native_log" "$windows_log" "$fuzz_log"
 exit $status
