@@ -2,6 +2,7 @@
 // The running program: its services, its windows, one instance of each.
 
 #include "app/form1.h"
+#include "hardware/frm_Procesor.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 
@@ -11,6 +12,7 @@ struct Kavrona {
     Platform os;
     Application app;
     Form1 form1{*this};
+    frm_Procesor procesor{*this};
 
     void start() { form1.show(); }
 };

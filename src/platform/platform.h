@@ -8,6 +8,7 @@
 #include "platform/shell.h"
 #include "platform/user_name.h"
 #include "platform/version.h"
+#include "platform/wmi.h"
 
 struct Platform {
     CodePage& ansi;
@@ -17,4 +18,5 @@ struct Platform {
     Dialogs& dialogs;
     Shell& shell;
     ProgramFolder& folder;
+    Wmi& wmi;
 };

@@ -9,6 +9,7 @@
 
 #include "platform/code_page_fake.h"
 #include "platform/platform.h"
+#include "platform/wmi_fake.h"
 
 struct FakeVersionInfo : VersionInfo {
     std::optional<VersionRecord> record;  // nothing: the call fails and leaves the record alone
@@ -82,6 +83,7 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeShell shell;
     FakeProgramFolder folder;
+    FakeWmi wmi;
 
-    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder}; }
+    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder, wmi}; }
 };

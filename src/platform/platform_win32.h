@@ -11,6 +11,7 @@ struct Win32Platform {
     Win32Dialogs dialogs;
     Win32Shell shell;
     Win32ProgramFolder folder;
+    Win32Wmi wmi;
 
-    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder}; }
+    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder, wmi}; }
 };

@@ -1,0 +1,98 @@
+#include "hardware/frm_Procesor.h"
+
+#include "app/kavrona.h"
+#include "hardware/procesor_details.h"
+#include "ui/msgbox.h"
+
+namespace {
+
+constexpr const char* kInvalidUseOfNull = "Invalid use of Null";
+
+}  // namespace
+
+frm_Procesor::frm_Procesor(Kavrona& program)
+    : Window(program.app, kProcesorLayout), program(program), os(program.os) {
+    lstCPU.onClick = [this] { lstCPU_Click(); };
+    cmd_Write.onClick = [this] { cmd_Write_Click(); };
+    cmd_Close.onClick = [this] { cmd_Close_Click(); };
+}
+
+void frm_Procesor::Form_Load() {
+    sCPUpath.assign(1, std::string());
+    if (std::optional<std::string> failure = ListProcessors())
+        MsgBox(os.dialogs, "Informace se nepodařilo zjistit. Nastala chyba: " + *failure, kOkOnly,
+               "WMI Demo");
+}
+
+std::optional<std::string> frm_Procesor::ListProcessors() {
+    WmiResult<std::unique_ptr<WmiServices>> wmi = os.wmi.connect();
+    if (!wmi.ok()) return wmi.failure();
+    objWMI = std::move(wmi.value());
+    lstCPU.clear();
+    WmiResult<std::unique_ptr<WmiObjectSet>> cpus = objWMI->instancesOf("Win32_Processor");
+    if (!cpus.ok()) return cpus.failure();
+    colCPU = std::move(cpus.value());
+    WmiResult<int32_t> count = colCPU->count();
+    if (!count.ok()) return count.failure();
+    lblTitle.setCaption(ProcesorTitle(count.value()));
+    std::optional<std::string> failure;
+    WmiResult<WmiDone> listed = colCPU->forEach([&](WmiObject& cpu) {
+        failure = ListProcessor(cpu);
+        return !failure;
+    });
+    if (failure) return failure;
+    if (!listed.ok()) return listed.failure();
+    if (!lstCPU.items().empty()) lstCPU.setListIndex(0);
+    return std::nullopt;
+}
+
+std::optional<std::string> frm_Procesor::ListProcessor(WmiObject& cpu) {
+    WmiResult<std::string> path = cpu.path();
+    if (!path.ok()) return path.failure();
+    if (path.value().empty()) return std::nullopt;
+    WmiResult<WmiValue> name = cpu.property("Name");
+    if (!name.ok()) return name.failure();
+    if (name.value().kind == WmiValue::Kind::Null) return kInvalidUseOfNull;
+    lstCPU.addItem(ValueText(name.value()));
+    if (sCPUpath[0].empty()) {
+        sCPUpath[0] = path.value();
+    } else {
+        sCPUpath.push_back(path.value());
+    }
+    return std::nullopt;
+}
+
+void frm_Procesor::lstCPU_Click() {
+    std::unique_ptr<WmiObject> cpu;
+    int i = lstCPU.listIndex();
+    if (colCPU && i >= 0 && i < static_cast<int>(sCPUpath.size())) {
+        WmiResult<std::unique_ptr<WmiObject>> found = colCPU->item(sCPUpath[i]);
+        if (found.ok()) cpu = std::move(found.value());
+    }
+    txtCPU.setText(ProcesorDetails(cpu.get()));
+}
+
+void frm_Procesor::cmd_Write_Click() {
+    // Once the main window is closed there is no report left to write to, and it is
+    // not brought back for this.
+    if (program.form1.loaded()) program.form1.appendReport("\r\n" + txtCPU.text() + "\r\n");
+    unload();
+    program.form1.cmd_Save.setFocus();
+}
+
+void frm_Procesor::cmd_Close_Click() {
+    unload();
+    program.form1.cmd_Save.setFocus();
+}
+
+void frm_Procesor::Form_Activate() {
+    cmd_Write.setFocus();
+}
+
+void frm_Procesor::Form_Unload() {
+    // The connection goes with the window: COM may be shut down before the
+    // program's windows are destroyed.
+    colCPU.reset();
+    objWMI.reset();
+    program.form1.cmd_Save.setFocus();
+}

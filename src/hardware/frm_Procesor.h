@@ -1,0 +1,46 @@
+#pragma once
+// The processor details window: the processors WMI reports, the details of the one
+// picked, and, on request, those details at the end of the main window's report.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "ui/window.h"
+
+struct Kavrona;
+
+struct frm_Procesor : Window {
+    explicit frm_Procesor(Kavrona& program);
+
+    Kavrona& program;
+    Platform& os;
+
+    Label lblTitle{*this, "lblTitle"};
+    Label lblCPUlist{*this, "lblCPUlist"};
+    ListBox lstCPU{*this, "lstCPU"};
+    TextBox txtCPU{*this, "txtCPU"};
+    CommandButton cmd_Write{*this, "cmd_Write"};
+    CommandButton cmd_Close{*this, "cmd_Close"};
+
+    std::unique_ptr<WmiServices> objWMI;
+    std::unique_ptr<WmiObjectSet> colCPU;
+    // Entry i is the object path of the processor listed at i; one empty entry
+    // while none is listed.
+    std::vector<std::string> sCPUpath;
+
+  private:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+
+    void lstCPU_Click();
+    void cmd_Write_Click();
+    void cmd_Close_Click();
+
+    // Each gives the failure's description, or nothing when all went well.
+    std::optional<std::string> ListProcessors();
+    std::optional<std::string> ListProcessor(WmiObject& cpu);
+};
