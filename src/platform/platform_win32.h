@@ -11,6 +11,14 @@ struct Win32Platform {
     Win32Dialogs dialogs;
     Win32Shell shell;
     Win32ProgramFolder folder;
+    Win32Printer printer;
+    Win32Files files;
+    Win32Clock clock;
+    Win32SystemInfo system;
+    Win32SystemFolders systemFolders;
 
-    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder}; }
+    Platform platform() {
+        return {ansi,   version, user,  environment, dialogs, shell,
+                folder, printer, files, clock,       system,  systemFolders};
+    }
 };
