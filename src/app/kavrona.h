@@ -2,6 +2,7 @@
 // The running program: its services, its windows, one instance of each.
 
 #include "app/form1.h"
+#include "hardware/mod_Procesor_type.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 
@@ -11,6 +12,7 @@ struct Kavrona {
     Platform os;
     Application app;
     Form1 form1{*this};
+    mod_Procesor_type procesor_type{this->os};
 
     void start() { form1.show(); }
 };
