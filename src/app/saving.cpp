@@ -37,12 +37,16 @@ void Form1::cmd_Save_Click() {
         return failed("Název souboru obsahuje znaky, které znaková sada systému neumí zapsat.");
 
     LocalStamp moment = os.clock.now();
-    std::string stamp = os.ansi.toUtf8(moment.shortDate);
+    std::string record = "Čas zápisu: ";
+    record += os.ansi.toUtf8(moment.shortDate);
     // At exactly midnight the time is left out, as the system's own date-and-time text does.
-    if (moment.hour != 0 || moment.minute != 0 || moment.second != 0)
-        stamp += " " + os.ansi.toUtf8(moment.longTime);
-    std::string record =
-        "Čas zápisu: " + stamp + "\r\n" + report + "\r\n" + std::string(kRule) + "\r\n";
+    if (moment.hour != 0 || moment.minute != 0 || moment.second != 0) {
+        record += ' ';
+        record += os.ansi.toUtf8(moment.longTime);
+    }
+    for (std::string_view part : {std::string_view("\r\n"), std::string_view(report),
+                                  std::string_view("\r\n"), kRule, std::string_view("\r\n")})
+        record += part;
 
     // What the code page cannot hold in the report itself is written as its substitute.
     if (FileOutcome saved = os.files.append(ansiPath.bytes, os.ansi.toAnsi(record).bytes);

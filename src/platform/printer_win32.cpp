@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <winspool.h>
+
 #include <cmath>
 #include <vector>
 
