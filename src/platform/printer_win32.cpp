@@ -30,10 +30,14 @@ PrinterOutcome failed(DWORD code) {
     return {false, systemReason(code)};
 }
 
-// Some of the spooler's failures leave no error code behind.
-PrinterOutcome failedSpooling() {
+// Some of the spooler's and the printer driver's failures leave no error code behind.
+PrinterOutcome lastFailure(DWORD otherwise) {
     DWORD code = GetLastError();
-    return failed(code != ERROR_SUCCESS ? code : ERROR_PRINT_CANCELLED);
+    return failed(code != ERROR_SUCCESS ? code : otherwise);
+}
+
+PrinterOutcome failedSpooling() {
+    return lastFailure(ERROR_PRINT_CANCELLED);
 }
 
 // Units per inch of the scale modes positions can be given in.
@@ -99,9 +103,7 @@ PrinterOutcome Win32Printer::open() {
             job->devMode.clear();
     }
     job->dc = CreateDCA("WINSPOOL", job->name.c_str(), nullptr, job->mode());
-    if (!job->dc)
-        return failed(GetLastError() != ERROR_SUCCESS ? GetLastError()
-                                                      : ERROR_INVALID_PRINTER_NAME);
+    if (!job->dc) return lastFailure(ERROR_INVALID_PRINTER_NAME);
     job_ = std::move(job);
     return {};
 }
