@@ -38,9 +38,9 @@ start_display() {  # a virtual display, unless there is a display already
 }
 
 start_wine() {  # one Wine session for everything that follows, so each program starts quickly
-  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
-  "$wineserver" -p </dev/null >/dev/null 2>&1
-  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
+  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1 || true
+  "$wineserver" -p </dev/null >/dev/null 2>&1 || true  # already persistent is fine
+  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 stop_all() {

@@ -18,6 +18,10 @@ Form1::Form1(Kavrona& program)
     cmd_ver_win.onClick = [this] { cmd_ver_win_Click(); };
     cmd_Username.onClick = [this] { cmd_Username_Click(); };
     cmd_Logon_info.onClick = [this] { cmd_Logon_info_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    cmd_Print.onClick = [this] { cmd_Print_Click(); };
+    cmd_Save.onClick = [this] { cmd_Save_Click(); };
 }
 
 void Form1::Form_Load() {

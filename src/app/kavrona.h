@@ -3,6 +3,7 @@
 
 #include "app/form1.h"
 #include "hardware/frm_Procesor.h"
+#include "hardware/mod_Procesor_type.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 
@@ -13,6 +14,7 @@ struct Kavrona {
     Application app;
     Form1 form1{*this};
     frm_Procesor procesor{*this};
+    mod_Procesor_type procesor_type{this->os};
 
     void start() { form1.show(); }
 };

@@ -1,11 +1,16 @@
 #pragma once
 // Every Windows service the program calls on, in one place.
 
+#include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/environment.h"
+#include "platform/files.h"
+#include "platform/printer.h"
 #include "platform/program_folder.h"
 #include "platform/shell.h"
+#include "platform/system_folders.h"
+#include "platform/system_info.h"
 #include "platform/user_name.h"
 #include "platform/version.h"
 #include "platform/wmi.h"
@@ -18,5 +23,10 @@ struct Platform {
     Dialogs& dialogs;
     Shell& shell;
     ProgramFolder& folder;
+    Printer& printer;
+    Files& files;
+    Clock& clock;
+    SystemInfo& system;
+    SystemFolders& systemFolders;
     Wmi& wmi;
 };

@@ -7,8 +7,13 @@
 #include <optional>
 #include <vector>
 
+#include "platform/clock_fake.h"
 #include "platform/code_page_fake.h"
+#include "platform/files_fake.h"
 #include "platform/platform.h"
+#include "platform/printer_fake.h"
+#include "platform/system_folders_fake.h"
+#include "platform/system_info_fake.h"
 #include "platform/wmi_fake.h"
 
 struct FakeVersionInfo : VersionInfo {
@@ -83,7 +88,15 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeShell shell;
     FakeProgramFolder folder;
+    FakePrinter printer;
+    FakeFiles files;
+    FakeClock clock;
+    FakeSystemInfo system;
+    FakeSystemFolders systemFolders;
     FakeWmi wmi;
 
-    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder, wmi}; }
+    Platform platform() {
+        return {ansi,    version, user,  environment, dialogs,       shell, folder,
+                printer, files,   clock, system,      systemFolders, wmi};
+    }
 };

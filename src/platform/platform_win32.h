@@ -11,7 +11,15 @@ struct Win32Platform {
     Win32Dialogs dialogs;
     Win32Shell shell;
     Win32ProgramFolder folder;
+    Win32Printer printer;
+    Win32Files files;
+    Win32Clock clock;
+    Win32SystemInfo system;
+    Win32SystemFolders systemFolders;
     Win32Wmi wmi;
 
-    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder, wmi}; }
+    Platform platform() {
+        return {ansi,    version, user,  environment, dialogs,       shell, folder,
+                printer, files,   clock, system,      systemFolders, wmi};
+    }
 };

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Printing through Wine on a real default printer: a cups-pdf queue, whose PDFs are
+# read back with pdftotext. Leaves CUPS as it found it: the queue removed, the old
+# default back, and cupsd stopped when this script started it.
+set -euo pipefail
+tests_exe=$1
+root=$(cd "$(dirname "$0")/../.." && pwd)
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+for tool in /usr/sbin/cupsd lpadmin lpstat cupsreject pdftotext pdfinfo; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool missing"; exit 77; }
+done
+[ -f "$ppd" ] || { echo "skipped: no cups-pdf"; exit 77; }
+[ "$(id -u)" -eq 0 ] || { echo "skipped: needs root to run cupsd and add a queue"; exit 77; }
+
+queue=kavrona-test-$$
+pdf_dir=$HOME/PDF
+work=$(mktemp -d)
+cupsd_pid=""
+old_default=""
+made_pdf_dir=""
+[ -d "$pdf_dir" ] || made_pdf_dir=yes
+printed=()  # the PDFs this script caused
+
+cleanup() {
+  set +e
+  cancel -a "$queue" 2>/dev/null
+  lpadmin -x "$queue" 2>/dev/null
+  [ -n "$old_default" ] && lpadmin -d "$old_default"
+  if [ -n "$cupsd_pid" ]; then
+    kill "$cupsd_pid"
+    wait "$cupsd_pid" 2>/dev/null
+  fi
+  rm -f "${printed[@]}"
+  [ -n "$made_pdf_dir" ] && rmdir "$pdf_dir" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+  /usr/sbin/cupsd -f &
+  cupsd_pid=$!
+  for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
+fi
+old_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+lpadmin -p "$queue" -v cups-pdf:/ -P "$ppd" -E
+lpadmin -d "$queue"
+mkdir -p "$pdf_dir"
+
+run() {  # the gtest case, with the report in a file
+  KAVRONA_PRINT_REPORT=$(echo "Z:${2//\//\\}") "$root/scripts/wine-run" "$tests_exe" \
+    --gtest_filter="PrintingByScript.$1" </dev/null
+}
+
+# The PDF that cups-pdf writes for the job, once the queue is done with it. Job
+# numbers start again with a fresh cupsd, so a name may come back: go by the time.
+new_pdf() {
+  local pdf
+  for _ in $(seq 300); do
+    pdf=$(find "$pdf_dir" -maxdepth 1 -name '*.pdf' -newer "$work/marker" 2>/dev/null | head -1)
+    if [ -n "$pdf" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+      printed+=("$pdf")
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "no PDF arrived in $pdf_dir within 30 s" >&2
+  return 1
+}
+
+# Every line of the report is in the PDF's text; wrapping may break a line at a space.
+holds_every_line() {
+  local pdf=$1 report=$2 text line missing=0
+  text=$(pdftotext "$pdf" - | tr -s ' \n\f' '   ')
+  while IFS= read -r line; do
+    line=$(echo "$line" | tr -s ' ' ' ')
+    [ -z "$line" ] && continue
+    case "$text" in *"$line"*) ;; *) echo "missing from $pdf: $line"; missing=1 ;; esac
+  done <"$report"
+  return $missing
+}
+
+cat >"$work/short.txt" <<'REPORT'
+Computer Name: KAVRONA-PC
+User Name: Jiří Žlutý
+Logon Server: \\KAVRONA-PC
+
+Verze Windows: Windows XP - Service Pack 3
+Disk C:\  typ: pevný disk, jmenovka: SYSTÉM, volné místo: 12 345 678 bajtů
+Dlouhý řádek, který se na šířku stránky nevejde, a proto se musí zalomit u slova: jedna dva tři čtyři pět šest sedm osm devět deset jedenáct dvanáct třináct čtrnáct patnáct šestnáct.
+REPORT
+touch "$work/marker"
+run ReportGoesToTheQueue "$work/short.txt"
+new_pdf
+holds_every_line "${printed[-1]}" "$work/short.txt"
+echo "short report: every line printed"
+
+for i in $(seq -w 1 200); do echo "Řádek $i: žluťoučký kůň úpěl ďábelské ódy"; done >"$work/long.txt"
+touch "$work/marker"
+run ReportGoesToTheQueue "$work/long.txt"
+new_pdf
+holds_every_line "${printed[-1]}" "$work/long.txt"
+pages=$(pdfinfo "${printed[-1]}" | sed -n 's/^Pages: *//p')
+[ "$pages" -gt 1 ] || { echo "200 lines on $pages page(s)"; exit 1; }
+echo "200 lines: every line printed, on $pages pages"
+
+# A queue that refuses jobs makes the job fail when it is handed over.
+cupsreject "$queue"
+run RefusedJobShowsTheFailure "$work/short.txt"
+cupsaccept "$queue"
+
+# A disabled queue still takes the job and holds it: the transfer did succeed.
+cupsdisable "$queue"
+run ReportGoesToTheQueue "$work/short.txt"
+[ -n "$(lpstat -o "$queue")" ] || { echo "the disabled queue holds no job"; exit 1; }
+cancel -a "$queue"
+cupsenable "$queue"
+echo "disabled queue: job held in the queue"
+
+# With no CUPS to talk to, Wine has no printer at all.
+CUPS_SERVER="$work/nothing-listens.sock" run NoPrinterShowsTheFailureWithoutAsking "$work/short.txt"
