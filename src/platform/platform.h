@@ -3,8 +3,13 @@
 
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
+#include "platform/drives.h"
 #include "platform/environment.h"
+#include "platform/network_adapters.h"
+#include "platform/physical_memory.h"
 #include "platform/program_folder.h"
+#include "platform/regional_settings.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/user_name.h"
 #include "platform/version.h"
@@ -17,4 +22,9 @@ struct Platform {
     Dialogs& dialogs;
     Shell& shell;
     ProgramFolder& folder;
+    NetworkAdapters& network;
+    Registry& registry;
+    PhysicalMemory& memory;
+    Drives& drives;
+    RegionalSettings& regional;
 };

@@ -8,7 +8,12 @@
 #include <vector>
 
 #include "platform/code_page_fake.h"
+#include "platform/drives_fake.h"
+#include "platform/network_adapters_fake.h"
+#include "platform/physical_memory_fake.h"
 #include "platform/platform.h"
+#include "platform/regional_settings_fake.h"
+#include "platform/registry_fake.h"
 
 struct FakeVersionInfo : VersionInfo {
     std::optional<VersionRecord> record;  // nothing: the call fails and leaves the record alone
@@ -82,6 +87,14 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeShell shell;
     FakeProgramFolder folder;
+    FakeNetworkAdapters network;
+    FakeRegistry registry;
+    FakePhysicalMemory memory;
+    FakeDrives drives;
+    FakeRegionalSettings regional;
 
-    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder}; }
+    Platform platform() {
+        return {ansi,   version, user,     environment, dialogs, shell,
+                folder, network, registry, memory,      drives,  regional};
+    }
 };

@@ -11,6 +11,14 @@ struct Win32Platform {
     Win32Dialogs dialogs;
     Win32Shell shell;
     Win32ProgramFolder folder;
+    Win32NetworkAdapters network;
+    Win32Registry registry;
+    Win32PhysicalMemory memory;
+    Win32Drives drives;
+    Win32RegionalSettings regional;
 
-    Platform platform() { return {ansi, version, user, environment, dialogs, shell, folder}; }
+    Platform platform() {
+        return {ansi,   version, user,     environment, dialogs, shell,
+                folder, network, registry, memory,      drives,  regional};
+    }
 };
