@@ -18,6 +18,7 @@ Form1::Form1(Kavrona& program)
     cmd_ver_win.onClick = [this] { cmd_ver_win_Click(); };
     cmd_Username.onClick = [this] { cmd_Username_Click(); };
     cmd_Logon_info.onClick = [this] { cmd_Logon_info_Click(); };
+    cmd_Harddisk.onClick = [this] { cmd_Harddisk_Click(); };
 }
 
 void Form1::Form_Load() {
