@@ -19,6 +19,7 @@ Form1::Form1(Kavrona& program)
     cmd_Username.onClick = [this] { cmd_Username_Click(); };
     cmd_Logon_info.onClick = [this] { cmd_Logon_info_Click(); };
     cmd_Harddisk.onClick = [this] { cmd_Harddisk_Click(); };
+    cmd_Show_Bios.onClick = [this] { cmd_Show_Bios_Click(); };
 }
 
 void Form1::Form_Load() {

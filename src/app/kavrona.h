@@ -2,6 +2,8 @@
 // The running program: its services, its windows, one instance of each.
 
 #include "app/form1.h"
+#include "hardware/frm_BIOS.h"
+#include "hardware/frm_IP_adress.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 
@@ -11,6 +13,8 @@ struct Kavrona {
     Platform os;
     Application app;
     Form1 form1{*this};
+    frm_IP_adress frm_ip_adress{*this};
+    frm_BIOS frm_bios{*this};
 
     void start() { form1.show(); }
 };
