@@ -106,6 +106,8 @@ void Form1::cmd_Harddisk_Click() {
     // A list the system did not give holds no NUL, and has nothing to show.
     while (list.find('\0') != std::string::npos && list != std::string(1, '\0')) {
         std::string root = GetNextDrive(list);
-        MsgBox(os.dialogs, " " + upperAscii(root) + " - " + GetDriveTypeText(os, root));
+        std::string text = " ";  // built by appending: GCC 12 warns falsely on " " + text
+        text += upperAscii(root) + " - " + GetDriveTypeText(os, root);
+        MsgBox(os.dialogs, text);
     }
 }

@@ -1,6 +1,6 @@
-#include <iphlpapi.h>
 #include <windows.h>
-#include <winsock2.h>
+
+#include <iphlpapi.h>
 
 #include <cstring>
 
