@@ -67,13 +67,6 @@ TEST_F(MemorySection, AppendsTwoLinesWithoutALastLineEndAndAdvances) {
     EXPECT_EQ("5", k.form1.tb_Forms_show.text());
 }
 
-TEST_F(MemorySection, CountsBeyondFourGigabytes) {
-    fake.memory.counts = MemoryCounts{24ull << 30, 16ull << 30};
-    k.form1.Pamet_size();
-    EXPECT_TRUE(
-        k.form1.tb_Info.text().ends_with("\r\nCelková paměť: 24700 MB\r\nVolná paměť:  16467 MB"));
-}
-
 TEST_F(MemorySection, AFailingCallStillWritesTheSectionAndAdvances) {
     fake.memory.counts.reset();
     k.form1.Pamet_size();

@@ -126,14 +126,6 @@ TEST_F(BiosWindow, MissingDateMeansTheVersionIsNotRead) {
     EXPECT_EQ("SystemBiosDate", fake.registry.queries[0].first);
 }
 
-TEST_F(BiosWindow, ANumberIsReadAsItsDigits) {
-    setBios({1, "01/01/99\0"s, {}}, {4, "\xFE\xFF\xFF\xFF"s, {}});
-    std::string date, version;
-    EXPECT_FALSE(k.frm_bios.GetBiosInfo(date, version));
-    EXPECT_EQ("01/01/99", date);
-    EXPECT_EQ("-2", version);
-}
-
 TEST_F(BiosWindow, OwnButtonShowsOneLinePerEntryAndTouchesNothingElse) {
     setBios({1, "07/15/95\0"s, {}}, {7, "AMI BIOS\0Ver 1.0\0\0"s, {}});
     k.form1.tb_Info.setText("R");
