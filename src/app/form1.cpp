@@ -22,6 +22,8 @@ Form1::Form1(Kavrona& program)
     Command2.onClick = [this] { Command2_Click(); };
     cmd_Print.onClick = [this] { cmd_Print_Click(); };
     cmd_Save.onClick = [this] { cmd_Save_Click(); };
+    cmd_Harddisk.onClick = [this] { cmd_Harddisk_Click(); };
+    cmd_Show_Bios.onClick = [this] { cmd_Show_Bios_Click(); };
 }
 
 void Form1::Form_Load() {

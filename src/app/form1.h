@@ -38,6 +38,11 @@ struct Form1 : Window {
 
     std::string Konec_radku;
 
+    // Byte counts of the last space query of the drives section.
+    uint64_t FreeBytesAvailableToCaller = 0;
+    uint64_t TotalNumberOfBytes = 0;
+    uint64_t TotalNumberOfFreeBytes = 0;
+
     // Steps of the complete report; each ends by advancing the step number.
     void LogOn_a_Win();
     void Pamet_size();
@@ -72,5 +77,7 @@ struct Form1 : Window {
     void cmd_Save_Click();
 
     std::string GetWindowsVersionName();
+    // Serial is replaced only when the volume could be read.
+    void GetVolumeInfo(const std::string& Root, std::string& Label, std::string& Serial);
     int32_t OpenByShell(const std::string& link);
 };

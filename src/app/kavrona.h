@@ -2,6 +2,8 @@
 // The running program: its services, its windows, one instance of each.
 
 #include "app/form1.h"
+#include "hardware/frm_BIOS.h"
+#include "hardware/frm_IP_adress.h"
 #include "hardware/frm_Procesor.h"
 #include "hardware/mod_Procesor_type.h"
 #include "platform/platform.h"
@@ -13,6 +15,8 @@ struct Kavrona {
     Platform os;
     Application app;
     Form1 form1{*this};
+    frm_IP_adress frm_ip_adress{*this};
+    frm_BIOS frm_bios{*this};
     frm_Procesor procesor{*this};
     mod_Procesor_type procesor_type{this->os};
 

@@ -4,10 +4,15 @@
 #include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
+#include "platform/drives.h"
 #include "platform/environment.h"
 #include "platform/files.h"
+#include "platform/network_adapters.h"
+#include "platform/physical_memory.h"
 #include "platform/printer.h"
 #include "platform/program_folder.h"
+#include "platform/regional_settings.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/system_folders.h"
 #include "platform/system_info.h"
@@ -29,4 +34,9 @@ struct Platform {
     SystemInfo& system;
     SystemFolders& systemFolders;
     Wmi& wmi;
+    NetworkAdapters& network;
+    Registry& registry;
+    PhysicalMemory& memory;
+    Drives& drives;
+    RegionalSettings& regional;
 };

@@ -9,9 +9,14 @@
 
 #include "platform/clock_fake.h"
 #include "platform/code_page_fake.h"
+#include "platform/drives_fake.h"
 #include "platform/files_fake.h"
+#include "platform/network_adapters_fake.h"
+#include "platform/physical_memory_fake.h"
 #include "platform/platform.h"
 #include "platform/printer_fake.h"
+#include "platform/regional_settings_fake.h"
+#include "platform/registry_fake.h"
 #include "platform/system_folders_fake.h"
 #include "platform/system_info_fake.h"
 #include "platform/wmi_fake.h"
@@ -94,9 +99,15 @@ struct FakePlatform {
     FakeSystemInfo system;
     FakeSystemFolders systemFolders;
     FakeWmi wmi;
+    FakeNetworkAdapters network;
+    FakeRegistry registry;
+    FakePhysicalMemory memory;
+    FakeDrives drives;
+    FakeRegionalSettings regional;
 
     Platform platform() {
-        return {ansi,    version, user,  environment, dialogs,       shell, folder,
-                printer, files,   clock, system,      systemFolders, wmi};
+        return {ansi,   version, user,     environment, dialogs, shell,
+                folder, printer, files,    clock,       system,  systemFolders,
+                wmi,    network, registry, memory,      drives,  regional};
     }
 };

@@ -17,9 +17,15 @@ struct Win32Platform {
     Win32SystemInfo system;
     Win32SystemFolders systemFolders;
     Win32Wmi wmi;
+    Win32NetworkAdapters network;
+    Win32Registry registry;
+    Win32PhysicalMemory memory;
+    Win32Drives drives;
+    Win32RegionalSettings regional;
 
     Platform platform() {
-        return {ansi,    version, user,  environment, dialogs,       shell, folder,
-                printer, files,   clock, system,      systemFolders, wmi};
+        return {ansi,   version, user,     environment, dialogs, shell,
+                folder, printer, files,    clock,       system,  systemFolders,
+                wmi,    network, registry, memory,      drives,  regional};
     }
 };

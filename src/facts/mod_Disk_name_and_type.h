@@ -1,0 +1,16 @@
+#pragma once
+// The drive roots the system reports, one at a time, and their types in words.
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace mod_Disk_name_and_type {
+
+// Each root followed by a NUL, then a NUL; empty when the system gives no list.
+std::string GetDriveList(Platform& os);
+// The first root of List, which loses it and its NUL.
+std::string GetNextDrive(std::string& List);
+std::string GetDriveTypeText(Platform& os, const std::string& Root);
+
+}  // namespace mod_Disk_name_and_type

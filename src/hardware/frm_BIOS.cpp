@@ -1,0 +1,113 @@
+#include "hardware/frm_BIOS.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/kavrona.h"
+#include "ui/msgbox.h"
+
+namespace {
+
+constexpr const char* kSystemKey = "Hardware\\Description\\System";
+constexpr uint32_t kFirstBuffer = 1024;
+
+enum RegType : uint32_t {
+    kRegSz = 1,
+    kRegExpandSz = 2,
+    kRegBinary = 3,
+    kRegDword = 4,
+    kRegMultiSz = 7
+};
+
+RegistryResult failed(int32_t number, const char* description) {
+    return {{}, RegistryError{number, description}};
+}
+
+RegistryResult unknownType() {
+    return failed(kUnknownValueType, "Neznámý typ hodnoty");
+}
+
+}  // namespace
+
+frm_BIOS::frm_BIOS(Kavrona& program) : Window(program.app, kBiosLayout), program(program) {}
+
+RegistryResult frm_BIOS::GetRegistryValue(uint32_t hKey, const std::string& KeyName,
+                                          const std::string& ValueName,
+                                          RegistryValue DefaultValue) {
+    Platform& os = program.os;
+    std::unique_ptr<RegistryKey> key = os.registry.open(hKey, os.ansi.toAnsi(KeyName).bytes);
+    if (!key) return {std::move(DefaultValue), std::nullopt};
+    std::string name = os.ansi.toAnsi(ValueName).bytes;
+    RegistryAnswer answer = key->query(name, kFirstBuffer);
+    if (answer.code == kErrorMoreData) answer = key->query(name, answer.length);
+    // A value that is missing, or that changed between the two queries, has no type to
+    // go by; and the length never reaches past what arrived.
+    if (answer.code != kErrorSuccess) return unknownType();
+    std::string data = answer.data.substr(0, std::min<size_t>(answer.length, answer.data.size()));
+    switch (answer.type) {
+        case kRegSz:
+        case kRegExpandSz:
+            if (data.empty()) return failed(5, "Invalid procedure call or argument");
+            return {os.ansi.toUtf8(data.substr(0, data.size() - 1)), std::nullopt};
+        case kRegBinary:
+            if (data.empty()) return failed(9, "Subscript out of range");
+            return {std::vector<uint8_t>(data.begin(), data.end()), std::nullopt};
+        case kRegDword: {
+            if (data.size() < 4) return unknownType();
+            uint32_t bits = 0;
+            for (int i = 3; i >= 0; --i) bits = bits << 8 | static_cast<uint8_t>(data[i]);
+            return {static_cast<int32_t>(bits), std::nullopt};
+        }
+        case kRegMultiSz:
+            if (data.size() < 2) return failed(5, "Invalid procedure call or argument");
+            return {os.ansi.toUtf8(data.substr(0, data.size() - 2)), std::nullopt};
+        default:
+            return unknownType();
+    }
+}
+
+std::optional<RegistryError> frm_BIOS::GetBiosInfo(std::string& BiosDate,
+                                                   std::string& BiosVersion) {
+    auto asText = [this](const RegistryValue& v) -> std::string {
+        if (const auto* text = std::get_if<std::string>(&v)) return *text;
+        if (const auto* number = std::get_if<int32_t>(&v)) return std::to_string(*number);
+        if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&v))
+            return program.os.ansi.toUtf8(std::string(bytes->begin(), bytes->end()));
+        return {};
+    };
+    RegistryResult date =
+        GetRegistryValue(kHKeyLocalMachine, kSystemKey, "SystemBiosDate", std::string());
+    if (date.error) return date.error;
+    BiosDate = asText(date.value);
+    RegistryResult version =
+        GetRegistryValue(kHKeyLocalMachine, kSystemKey, "SystemBiosVersion", std::string());
+    if (version.error) return version.error;
+    BiosVersion = asText(version.value);
+    return std::nullopt;
+}
+
+void frm_BIOS::Form_Load() {
+    Form1& form1 = program.form1;
+    hide();
+    // A value that cannot be read keeps what the last load read; the user is not told.
+    GetBiosInfo(Datum, Verze);
+    const std::string& K = form1.Konec_radku;
+    std::string display;
+    for (char c : Verze) display += c == '\0' ? K : std::string(1, c);
+    if (form1.tb_Bios_info.text() == "Ano") {
+        MsgBox(program.os.dialogs, display);
+        return;
+    }
+    form1.appendReport(K + K + "BIOS: " + K + display + K);
+    form1.advanceStep();
+}
+
+void frm_BIOS::Form_Activate() {
+    hide();
+    unload();
+}
+
+void Form1::cmd_Show_Bios_Click() {
+    tb_Bios_info.setText("Ano");
+    program.frm_bios.show();
+}

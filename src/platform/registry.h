@@ -1,0 +1,39 @@
+#pragma once
+// Reading the registry as RegOpenKeyExA and RegQueryValueExA answer: the caller offers
+// a buffer size and gets the system's code, type and length back, so that it can ask
+// again with the length the system needs.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// Root keys in Windows' 32-bit numbering.
+inline constexpr uint32_t kHKeyLocalMachine = 0x80000002;
+
+inline constexpr int32_t kErrorSuccess = 0;
+inline constexpr int32_t kErrorFileNotFound = 2;
+inline constexpr int32_t kErrorMoreData = 234;
+
+struct RegistryAnswer {
+    int32_t code =
+        kErrorFileNotFound;  // 0, kErrorMoreData with the needed length, or another error
+    uint32_t type = 0;       // 0 when the system did not say
+    uint32_t length = 0;     // bytes of the value, as the system reported them
+    std::string data;        // what arrived in the buffer, never more than it holds
+};
+
+// An open key; closed when it goes.
+struct RegistryKey {
+    virtual ~RegistryKey() = default;
+    virtual RegistryAnswer query(const std::string& ansiValueName, uint32_t bufferSize) = 0;
+};
+
+struct Registry {
+    virtual ~Registry() = default;
+    // Opened for reading; nothing when the key cannot be opened.
+    virtual std::unique_ptr<RegistryKey> open(uint32_t root, const std::string& ansiSubKey) = 0;
+};
+
+struct Win32Registry : Registry {
+    std::unique_ptr<RegistryKey> open(uint32_t root, const std::string& ansiSubKey) override;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include "platform/registry.h"
+
+struct ScriptedValue {
+    uint32_t type = 0;
+    std::string data;
+    // Answers in turn, one per query, in place of what `data` would give; the last
+    // one stays.
+    std::vector<RegistryAnswer> answers;
+};
+
+struct FakeRegistry : Registry {
+    // "root\\subkey" -> value name -> value; a key that is not here cannot be opened.
+    std::map<std::string, std::map<std::string, ScriptedValue>> keys;
+    std::vector<std::string> opened;                        // "root\\subkey", in order
+    std::vector<std::pair<std::string, uint32_t>> queries;  // value name, buffer size
+    int closed = 0;
+
+    static std::string path(uint32_t root, const std::string& subKey) {
+        return std::to_string(root) + "\\" + subKey;
+    }
+    std::map<std::string, ScriptedValue>& key(uint32_t root, const std::string& subKey) {
+        return keys[path(root, subKey)];
+    }
+
+    struct Key : RegistryKey {
+        Key(FakeRegistry& registry, std::map<std::string, ScriptedValue>& values)
+            : registry(registry), values(values) {}
+        ~Key() override { ++registry.closed; }
+        RegistryAnswer query(const std::string& name, uint32_t bufferSize) override {
+            registry.queries.emplace_back(name, bufferSize);
+            auto it = values.find(name);
+            if (it == values.end()) return {kErrorFileNotFound, 0, 0, {}};
+            ScriptedValue& v = it->second;
+            if (!v.answers.empty()) {
+                RegistryAnswer a = v.answers.front();
+                if (v.answers.size() > 1) v.answers.erase(v.answers.begin());
+                return a;
+            }
+            auto length = static_cast<uint32_t>(v.data.size());
+            if (length > bufferSize) return {kErrorMoreData, v.type, length, {}};
+            return {kErrorSuccess, v.type, length, v.data};
+        }
+        FakeRegistry& registry;
+        std::map<std::string, ScriptedValue>& values;
+    };
+
+    std::unique_ptr<RegistryKey> open(uint32_t root, const std::string& subKey) override {
+        opened.push_back(path(root, subKey));
+        auto it = keys.find(opened.back());
+        if (it == keys.end()) return nullptr;
+        return std::make_unique<Key>(*this, it->second);
+    }
+};

@@ -1,0 +1,60 @@
+#include "hardware/frm_IP_adress.h"
+
+#include <gtest/gtest.h>
+
+#include "app/kavrona.h"
+#include "platform/platform_fake.h"
+
+struct AddressWindow : testing::Test {
+    FakePlatform fake;
+    HeadlessView view;
+    Kavrona k{fake.platform(), view};
+    void SetUp() override {
+        k.start();
+        k.form1.tb_Info.setText("Verze Windows: x\r\n\r\n");
+        k.form1.tb_Forms_show.setText("2");
+    }
+    std::string reportedLine() {
+        k.frm_ip_adress.show();
+        std::string text = k.form1.tb_Info.text();
+        return text.substr(std::string("Verze Windows: x\r\n\r\n").size());
+    }
+};
+
+TEST_F(AddressWindow, FirstAdapterWithARealAddress) {
+    const struct {
+        AdapterList list;
+        const char* line;
+    } cases[] = {
+        {{AdapterStatus::Ok, {"192.168.1.10"}}, "\r\nIP adresa: 192.168.1.10\r\n\r\n"},
+        {{AdapterStatus::Ok, {"10.0.0.5", "10.0.0.6"}}, "\r\nIP adresa: 10.0.0.5\r\n\r\n"},
+        {{AdapterStatus::Ok, {"", "0.0.0.0", "0.0.0.0", "172.17.0.2"}},
+         "\r\nIP adresa: 172.17.0.2\r\n\r\n"},
+        {{AdapterStatus::Ok, {"0.0.0.0", ""}}, "\r\nIP adresa: \r\n\r\n"},
+        {{AdapterStatus::NoAdapters, {}}, "\r\nIP adresa: \r\n\r\n"},
+        {{AdapterStatus::Failed, {"10.0.0.5"}}, "\r\nIP adresa: \r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        k.form1.tb_Info.setText("Verze Windows: x\r\n\r\n");
+        k.form1.tb_Forms_show.setText("2");
+        fake.network.answer = c.list;
+        EXPECT_EQ(c.line, reportedLine());
+        EXPECT_EQ("3", k.form1.tb_Forms_show.text());
+    }
+}
+
+TEST_F(AddressWindow, LaterStepsRunWhileItIsLoadedAndItClosesAfterwards) {
+    fake.network.answer = {AdapterStatus::Ok, {"192.168.1.10"}};
+    std::string boxDuringStep3;
+    bool loadedDuringStep3 = false;
+    k.form1.tb_Forms_show.onChange = [&] {
+        boxDuringStep3 = k.frm_ip_adress.tb_IP_adr.text();
+        loadedDuringStep3 = k.frm_ip_adress.loaded();
+    };
+    k.frm_ip_adress.show();
+    EXPECT_TRUE(loadedDuringStep3);
+    EXPECT_EQ("192.168.1.10", boxDuringStep3);
+    EXPECT_FALSE(k.frm_ip_adress.loaded());
+    EXPECT_TRUE(fake.dialogs.shown.empty());
+    EXPECT_EQ(1, fake.network.calls);
+}

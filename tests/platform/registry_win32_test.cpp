@@ -1,0 +1,111 @@
+// The BIOS values read back through the real registry. Wine has neither value: the
+// test writes them under HKLM\Hardware\Description\System, a volatile key whose
+// contents go when the prefix's wineserver ends, and puts back what was there.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "platform/real_program_win32.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+struct SavedValue {
+    DWORD type = 0;
+    std::string data;
+};
+
+}  // namespace
+
+struct WineBiosRegistry : testing::Test {
+    HKEY key = nullptr;
+    std::optional<SavedValue> saved[2];
+    static constexpr const char* kNames[2] = {"SystemBiosDate", "SystemBiosVersion"};
+    RealProgram program;
+
+    void SetUp() override {
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Hardware\\Description\\System",
+                                               0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key));
+        for (int i = 0; i < 2; ++i) {
+            DWORD type = 0, length = 0;
+            if (RegQueryValueExA(key, kNames[i], nullptr, &type, nullptr, &length) != ERROR_SUCCESS)
+                continue;
+            SavedValue v{type, std::string(length, '\0')};
+            RegQueryValueExA(key, kNames[i], nullptr, &type, reinterpret_cast<BYTE*>(v.data.data()),
+                             &length);
+            saved[i] = v;
+        }
+    }
+    void TearDown() override {
+        if (!key) return;
+        for (int i = 0; i < 2; ++i) {
+            if (saved[i])
+                set(kNames[i], saved[i]->type, saved[i]->data);
+            else
+                RegDeleteValueA(key, kNames[i]);
+        }
+        RegCloseKey(key);
+    }
+    void set(const char* name, DWORD type, const std::string& data) {
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                                 static_cast<DWORD>(data.size())));
+    }
+    void remove(const char* name) { RegDeleteValueA(key, name); }
+    frm_BIOS& bios() { return program.k.frm_bios; }
+};
+
+TEST_F(WineBiosRegistry, TextDateAndTwoEntryVersion) {
+    set("SystemBiosDate", REG_SZ, "07/15/95\0"s);
+    set("SystemBiosVersion", REG_MULTI_SZ, "AMI BIOS\0Ver 1.0\0\0"s);
+    std::string date, version;
+    EXPECT_FALSE(bios().GetBiosInfo(date, version));
+    EXPECT_EQ("07/15/95", date);
+    EXPECT_EQ("AMI BIOS\0Ver 1.0"s, version);
+
+    program.k.form1.cmd_Show_Bios.click();
+    EXPECT_EQ(std::vector<std::string>{"AMI BIOS\r\nVer 1.0"}, program.dialogs.texts());
+}
+
+TEST_F(WineBiosRegistry, NumberVersion) {
+    set("SystemBiosDate", REG_SZ, "07/15/95\0"s);
+    set("SystemBiosVersion", REG_DWORD, "\x78\x56\x34\x12"s);
+    std::string date, version;
+    EXPECT_FALSE(bios().GetBiosInfo(date, version));
+    EXPECT_EQ("305419896", version);
+}
+
+TEST_F(WineBiosRegistry, MissingValuesLeaveBothTextsAlone) {
+    remove("SystemBiosDate");
+    set("SystemBiosVersion", REG_SZ, "V2\0"s);
+    std::string date = "d", version = "v";
+    std::optional<RegistryError> e = bios().GetBiosInfo(date, version);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(kUnknownValueType, e->number);
+    EXPECT_EQ("d", date);
+    EXPECT_EQ("v", version);
+}
+
+TEST_F(WineBiosRegistry, VersionLongerThanTheFirstBuffer) {
+    std::string text(3000, 'v');
+    set("SystemBiosDate", REG_SZ, "07/15/95\0"s);
+    set("SystemBiosVersion", REG_SZ, text + '\0');
+    std::string date, version;
+    EXPECT_FALSE(bios().GetBiosInfo(date, version));
+    EXPECT_EQ(text, version);
+}
+
+TEST_F(WineBiosRegistry, ReportSection) {
+    set("SystemBiosDate", REG_SZ, "07/15/95\0"s);
+    set("SystemBiosVersion", REG_MULTI_SZ, "AMI BIOS\0Ver 1.0\0\0"s);
+    Form1& form1 = program.k.form1;
+    form1.tb_Bios_info.setText("Ne");
+    form1.tb_Forms_show.setText("3");
+    bios().show();
+    EXPECT_EQ("\r\n\r\nBIOS: \r\nAMI BIOS\r\nVer 1.0\r\n", form1.tb_Info.text());
+    EXPECT_EQ("4", form1.tb_Forms_show.text());
+}
