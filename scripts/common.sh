@@ -38,6 +38,8 @@ start_display() {  # a virtual display, unless there is a display already
 
 start_wine() {  # one Wine session for everything that follows, so each program starts quickly
   "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
+  # The server of that first run lingers, and -p cannot take over a running server.
+  "$wineserver" -k </dev/null >/dev/null 2>&1 || true
   "$wineserver" -p </dev/null >/dev/null 2>&1
   "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
 }
