@@ -9,8 +9,7 @@ wineserver=/usr/lib/wine/wineserver
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 
 build_native() {
-  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAVRONA_SANITIZE=ON \
-    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAVRONA_SANITIZE=ON >/dev/null
   cmake --build "$root/build/native"
 }
 
@@ -38,9 +37,11 @@ start_display() {  # a virtual display, unless there is a display already
 }
 
 start_wine() {  # one Wine session for everything that follows, so each program starts quickly
-  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1 || true
-  "$wineserver" -p </dev/null >/dev/null 2>&1 || true  # already persistent is fine
-  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1 || true
+  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
+  # The server of that first run lingers, and -p cannot take over a running server.
+  "$wineserver" -k </dev/null >/dev/null 2>&1 || true
+  "$wineserver" -p </dev/null >/dev/null 2>&1
+  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 stop_all() {

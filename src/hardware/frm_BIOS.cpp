@@ -1,7 +1,6 @@
 #include "hardware/frm_BIOS.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "app/kavrona.h"
 #include "ui/msgbox.h"
