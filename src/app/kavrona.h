@@ -15,8 +15,8 @@ struct Kavrona {
     Platform os;
     Application app;
     Form1 form1{*this};
-    frm_IP_adress frm_ip_adress{*this};
-    frm_BIOS frm_bios{*this};
+    frm_IP_adress ip_adress{*this};
+    frm_BIOS bios{*this};
     frm_Procesor procesor{*this};
     mod_Procesor_type procesor_type{this->os};
 

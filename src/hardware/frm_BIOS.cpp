@@ -108,5 +108,5 @@ void frm_BIOS::Form_Activate() {
 
 void Form1::cmd_Show_Bios_Click() {
     tb_Bios_info.setText("Ano");
-    program.frm_bios.show();
+    program.bios.show();
 }

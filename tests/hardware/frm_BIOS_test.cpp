@@ -26,12 +26,12 @@ struct BiosWindow : testing::Test {
     }
     RegistryResult read(ScriptedValue value) {
         system["V"] = std::move(value);
-        return k.frm_bios.GetRegistryValue(kHKeyLocalMachine, kSystem, "V");
+        return k.bios.GetRegistryValue(kHKeyLocalMachine, kSystem, "V");
     }
     void runAsStep3() {
         k.form1.tb_Bios_info.setText("Ne");
         k.form1.tb_Forms_show.setText("3");
-        k.frm_bios.show();
+        k.bios.show();
     }
 };
 
@@ -81,12 +81,12 @@ TEST_F(BiosWindow, ValuesThatCannotBeRead) {
 }
 
 TEST_F(BiosWindow, MissingValueIsAnUnknownTypeAndMissingKeyTheDefault) {
-    RegistryResult missing = k.frm_bios.GetRegistryValue(kHKeyLocalMachine, kSystem, "None");
+    RegistryResult missing = k.bios.GetRegistryValue(kHKeyLocalMachine, kSystem, "None");
     ASSERT_TRUE(missing.error);
     EXPECT_EQ(1001, missing.error->number);
     EXPECT_EQ(1, fake.registry.closed);
     RegistryResult noKey =
-        k.frm_bios.GetRegistryValue(kHKeyLocalMachine, "Hardware\\Nowhere", "V", int32_t{7});
+        k.bios.GetRegistryValue(kHKeyLocalMachine, "Hardware\\Nowhere", "V", int32_t{7});
     EXPECT_FALSE(noKey.error);
     EXPECT_EQ(RegistryValue{int32_t{7}}, noKey.value);
 }
@@ -117,7 +117,7 @@ TEST_F(BiosWindow, AReportedLengthBeyondTheDataIsCutToIt) {
 TEST_F(BiosWindow, MissingDateMeansTheVersionIsNotRead) {
     system["SystemBiosVersion"] = {1, "V2\0"s, {}};
     std::string date = "d", version = "v";
-    std::optional<RegistryError> e = k.frm_bios.GetBiosInfo(date, version);
+    std::optional<RegistryError> e = k.bios.GetBiosInfo(date, version);
     ASSERT_TRUE(e);
     EXPECT_EQ(1001, e->number);
     EXPECT_EQ("d", date);
@@ -137,7 +137,7 @@ TEST_F(BiosWindow, OwnButtonShowsOneLinePerEntryAndTouchesNothingElse) {
     EXPECT_EQ("R", k.form1.tb_Info.text());
     EXPECT_EQ("0", k.form1.tb_Forms_show.text());
     EXPECT_EQ("Ano", k.form1.tb_Bios_info.text());
-    EXPECT_FALSE(k.frm_bios.loaded());
+    EXPECT_FALSE(k.bios.loaded());
     k.form1.cmd_Show_Bios.click();
     EXPECT_EQ(2u, fake.dialogs.shown.size());
 }
@@ -150,15 +150,15 @@ TEST_F(BiosWindow, ReportModeAppendsTheSectionAndAdvances) {
               k.form1.tb_Info.text());
     EXPECT_EQ("4", k.form1.tb_Forms_show.text());
     EXPECT_TRUE(fake.dialogs.shown.empty());
-    EXPECT_FALSE(k.frm_bios.loaded());
-    EXPECT_FALSE(k.frm_bios.visible());
+    EXPECT_FALSE(k.bios.loaded());
+    EXPECT_FALSE(k.bios.visible());
 }
 
 TEST_F(BiosWindow, FlagInLowerCaseIsReportMode) {
     setBios({1, "d\0"s, {}}, {1, "One line\0"s, {}});
     k.form1.tb_Forms_show.setText("3");
     k.form1.tb_Bios_info.setText("ano");
-    k.frm_bios.show();
+    k.bios.show();
     EXPECT_EQ("\r\n\r\nBIOS: \r\nOne line\r\n", k.form1.tb_Info.text());
     EXPECT_EQ("4", k.form1.tb_Forms_show.text());
 }
@@ -176,7 +176,7 @@ TEST_F(BiosWindow, DateAndVersionOutliveAnUnload) {
     system["SystemBiosVersion"] = {1, "V2\0"s, {}};
     k.form1.tb_Info.setText("");
     runAsStep3();
-    EXPECT_EQ("07/15/95", k.frm_bios.Datum);
-    EXPECT_EQ("AMI\0V1"s, k.frm_bios.Verze);
+    EXPECT_EQ("07/15/95", k.bios.Datum);
+    EXPECT_EQ("AMI\0V1"s, k.bios.Verze);
     EXPECT_EQ("\r\n\r\nBIOS: \r\nAMI\r\nV1\r\n", k.form1.tb_Info.text());
 }

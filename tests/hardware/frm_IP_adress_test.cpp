@@ -15,7 +15,7 @@ struct AddressWindow : testing::Test {
         k.form1.tb_Forms_show.setText("2");
     }
     std::string reportedLine() {
-        k.frm_ip_adress.show();
+        k.ip_adress.show();
         std::string text = k.form1.tb_Info.text();
         return text.substr(std::string("Verze Windows: x\r\n\r\n").size());
     }
@@ -48,13 +48,13 @@ TEST_F(AddressWindow, LaterStepsRunWhileItIsLoadedAndItClosesAfterwards) {
     std::string boxDuringStep3;
     bool loadedDuringStep3 = false;
     k.form1.tb_Forms_show.onChange = [&] {
-        boxDuringStep3 = k.frm_ip_adress.tb_IP_adr.text();
-        loadedDuringStep3 = k.frm_ip_adress.loaded();
+        boxDuringStep3 = k.ip_adress.tb_IP_adr.text();
+        loadedDuringStep3 = k.ip_adress.loaded();
     };
-    k.frm_ip_adress.show();
+    k.ip_adress.show();
     EXPECT_TRUE(loadedDuringStep3);
     EXPECT_EQ("192.168.1.10", boxDuringStep3);
-    EXPECT_FALSE(k.frm_ip_adress.loaded());
+    EXPECT_FALSE(k.ip_adress.loaded());
     EXPECT_TRUE(fake.dialogs.shown.empty());
     EXPECT_EQ(1, fake.network.calls);
 }

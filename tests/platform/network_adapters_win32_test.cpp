@@ -43,7 +43,7 @@ TEST(WineAdapters, ReportsARealAddress) {
     RealProgram program;
     Form1& form1 = program.k.form1;
     form1.tb_Forms_show.setText("2");
-    program.k.frm_ip_adress.show();
+    program.k.ip_adress.show();
     std::string text = form1.tb_Info.text();
     ASSERT_TRUE(text.starts_with("\r\nIP adresa: ")) << text;
     ASSERT_TRUE(text.ends_with("\r\n\r\n")) << text;
@@ -51,5 +51,5 @@ TEST(WineAdapters, ReportsARealAddress) {
     EXPECT_NE("0.0.0.0", address);
     EXPECT_TRUE(addresses.count(address)) << address;
     EXPECT_EQ("3", form1.tb_Forms_show.text());
-    EXPECT_FALSE(program.k.frm_ip_adress.loaded());
+    EXPECT_FALSE(program.k.ip_adress.loaded());
 }

@@ -56,7 +56,7 @@ struct WineBiosRegistry : testing::Test {
                                  static_cast<DWORD>(data.size())));
     }
     void remove(const char* name) { RegDeleteValueA(key, name); }
-    frm_BIOS& bios() { return program.k.frm_bios; }
+    frm_BIOS& bios() { return program.k.bios; }
 };
 
 TEST_F(WineBiosRegistry, TextDateAndTwoEntryVersion) {
