@@ -18,6 +18,8 @@ Form1::Form1(Kavrona& program)
     cmd_ver_win.onClick = [this] { cmd_ver_win_Click(); };
     cmd_Username.onClick = [this] { cmd_Username_Click(); };
     cmd_Logon_info.onClick = [this] { cmd_Logon_info_Click(); };
+    cmd_Print_on_listbox.onClick = [this] { cmd_Print_on_listbox_Click(); };
+    tb_Forms_show.onChange = [this] { tb_Forms_show_Change(); };
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
     cmd_Print.onClick = [this] { cmd_Print_Click(); };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/step_alone.h"
+
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
@@ -62,7 +64,7 @@ struct DrivesSection : testing::Test {
     Kavrona k{fake.platform(), view};
     void SetUp() override {
         k.start();
-        k.form1.tb_Forms_show.setText("5");
+        atStepAlone(k.form1, "5");
     }
     std::string report() { return k.form1.tb_Info.text(); }
     std::string reportedRoots() {  // "CE" when C:\ and E:\ have blocks

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/step_alone.h"
+
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
@@ -55,7 +57,7 @@ struct MemorySection : testing::Test {
     void SetUp() override {
         k.start();
         k.form1.tb_Info.setText("Verze Windows: x\r\n\r\n");
-        k.form1.tb_Forms_show.setText("4");
+        atStepAlone(k.form1, "4");
     }
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/step_alone.h"
+
 #include <cstring>
 
 #include "app/kavrona.h"
@@ -131,7 +133,7 @@ TEST_F(WindowsVersionTest, LogonInfoWithoutLogonServerStillShowsItsLabel) {
 
 TEST_F(WindowsVersionTest, LogonSectionToTheByteAndItsStepAdvance) {
     os.version.record = record(2, 5, 1, "Service Pack 2");
-    k.form1.tb_Forms_show.setText("1");
+    atStepAlone(k.form1, "1");
     k.form1.LogOn_a_Win();
     EXPECT_EQ(
         "Computer Name: PC-KANCELAR\r\n"
@@ -147,7 +149,7 @@ TEST_F(WindowsVersionTest, LogonSectionToTheByteAndItsStepAdvance) {
 TEST_F(WindowsVersionTest, LogonSectionIsAppendedAfterWhatTheReportHolds) {
     os.environment.variables.clear();
     k.form1.tb_Info.setText("před");
-    k.form1.tb_Forms_show.setText("x");
+    atStepAlone(k.form1, "x");
     k.form1.LogOn_a_Win();
     EXPECT_EQ(
         "před"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/step_alone.h"
+
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
@@ -30,7 +32,7 @@ struct BiosWindow : testing::Test {
     }
     void runAsStep3() {
         k.form1.tb_Bios_info.setText("Ne");
-        k.form1.tb_Forms_show.setText("3");
+        atStepAlone(k.form1, "3");
         k.bios.show();
     }
 };
@@ -156,7 +158,7 @@ TEST_F(BiosWindow, ReportModeAppendsTheSectionAndAdvances) {
 
 TEST_F(BiosWindow, FlagInLowerCaseIsReportMode) {
     setBios({1, "d\0"s, {}}, {1, "One line\0"s, {}});
-    k.form1.tb_Forms_show.setText("3");
+    atStepAlone(k.form1, "3");
     k.form1.tb_Bios_info.setText("ano");
     k.bios.show();
     EXPECT_EQ("\r\n\r\nBIOS: \r\nOne line\r\n", k.form1.tb_Info.text());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/step_alone.h"
+
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
@@ -12,7 +14,7 @@ struct AddressWindow : testing::Test {
     void SetUp() override {
         k.start();
         k.form1.tb_Info.setText("Verze Windows: x\r\n\r\n");
-        k.form1.tb_Forms_show.setText("2");
+        atStepAlone(k.form1, "2");
     }
     std::string reportedLine() {
         k.ip_adress.show();
@@ -36,7 +38,7 @@ TEST_F(AddressWindow, FirstAdapterWithARealAddress) {
     };
     for (const auto& c : cases) {
         k.form1.tb_Info.setText("Verze Windows: x\r\n\r\n");
-        k.form1.tb_Forms_show.setText("2");
+        atStepAlone(k.form1, "2");
         fake.network.answer = c.list;
         EXPECT_EQ(c.line, reportedLine());
         EXPECT_EQ("3", k.form1.tb_Forms_show.text());

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/step_alone.h"
+
 #include <fstream>
 
 #include "platform/real_program_win32.h"
@@ -110,7 +112,7 @@ struct WineDrives : testing::Test {
     std::string drivesSection() {
         Form1& form1 = program.k.form1;
         form1.tb_Info.setText("");
-        form1.tb_Forms_show.setText("5");
+        atStepAlone(form1, "5");
         form1.Info_o_HDD();
         EXPECT_EQ("6", form1.tb_Forms_show.text());
         return form1.tb_Info.text();

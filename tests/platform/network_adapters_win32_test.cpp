@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/step_alone.h"
+
 #include <set>
 
 #include "platform/real_program_win32.h"
@@ -42,7 +44,7 @@ TEST(WineAdapters, ReportsARealAddress) {
 
     RealProgram program;
     Form1& form1 = program.k.form1;
-    form1.tb_Forms_show.setText("2");
+    atStepAlone(form1, "2");
     program.k.ip_adress.show();
     std::string text = form1.tb_Info.text();
     ASSERT_TRUE(text.starts_with("\r\nIP adresa: ")) << text;

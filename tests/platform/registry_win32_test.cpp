@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/step_alone.h"
+
 #include <optional>
 
 #include "platform/real_program_win32.h"
@@ -104,7 +106,7 @@ TEST_F(WineBiosRegistry, ReportSection) {
     set("SystemBiosVersion", REG_MULTI_SZ, "AMI BIOS\0Ver 1.0\0\0"s);
     Form1& form1 = program.k.form1;
     form1.tb_Bios_info.setText("Ne");
-    form1.tb_Forms_show.setText("3");
+    atStepAlone(form1, "3");
     bios().show();
     EXPECT_EQ("\r\n\r\nBIOS: \r\nAMI BIOS\r\nVer 1.0\r\n", form1.tb_Info.text());
     EXPECT_EQ("4", form1.tb_Forms_show.text());

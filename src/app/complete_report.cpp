@@ -1,0 +1,31 @@
+// The complete report: six steps chained through the hidden step box. Each step
+// ends by writing the next number, and that write runs the next step at once, so
+// steps 2 to 6 run nested inside the start's write of "1".
+
+#include "app/form1.h"
+#include "app/kavrona.h"
+
+void Form1::cmd_Print_on_listbox_Click() {
+    tb_Bios_info.setText("Ne");
+    tb_Info.setText("");
+    tb_Forms_show.setText("1");
+    if (!program.procesor.visible()) cmd_Save.setFocus();
+}
+
+void Form1::tb_Forms_show_Change() {
+    // Only these exact texts start a step: " 1", "01" or "1.0" start nothing.
+    const std::string step = tb_Forms_show.text();
+    if (step == "1") {
+        LogOn_a_Win();
+    } else if (step == "2") {
+        program.ip_adress.show();
+    } else if (step == "3") {
+        program.bios.show();
+    } else if (step == "4") {
+        Pamet_size();
+    } else if (step == "5") {
+        Info_o_HDD();
+    } else if (step == "6") {
+        program.procesor.show();
+    }
+}
