@@ -72,7 +72,6 @@ class KavronaProgram : public testing::Test {
             << "cannot start " << KAVRONA_EXE << ": error " << GetLastError();
         main_ = waitForWindow(kMainCaption, process_.dwProcessId);
         ASSERT_TRUE(main_) << "no main window";
-        dpi_ = GetDpiForWindow(main_);
     }
 
     void TearDown() override {
@@ -92,7 +91,6 @@ class KavronaProgram : public testing::Test {
         GetExitCodeProcess(process_.hProcess, &code);
         return code;
     }
-    int px(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
     HWND button(const char* caption) { return childWithText(main_, "Button", caption); }
     std::string focused() { return textOf(focusOf(main_)); }
     // The message box the program shows now: its text, after checking its title and
@@ -108,18 +106,62 @@ class KavronaProgram : public testing::Test {
 
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
-    UINT dpi_ = 96;
 };
 
-TEST_F(KavronaProgram, MainWindowHasTheLayoutAtItsDpi) {
+// The screen's DPI, which Wine reads as a program starts, for the length of a test.
+class ScreenDpi {
+  public:
+    explicit ScreenDpi(DWORD dpi) {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS)
+            return;
+        DWORD size = sizeof(old_);
+        had_ = RegQueryValueExW(key_, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&old_),
+                                &size) == ERROR_SUCCESS;
+        RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                       sizeof(dpi));
+    }
+    ScreenDpi(const ScreenDpi&) = delete;
+    ScreenDpi& operator=(const ScreenDpi&) = delete;
+    ~ScreenDpi() {
+        if (!key_) return;
+        if (had_) {
+            RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_),
+                           sizeof(old_));
+        } else {
+            RegDeleteValueW(key_, kValue);
+        }
+        RegCloseKey(key_);
+    }
+
+  private:
+    static constexpr const wchar_t* kValue = L"LogPixels";
+    HKEY key_ = nullptr;
+    DWORD old_ = 0;
+    bool had_ = false;
+};
+
+struct DpiCase {
+    DWORD dpi;
+    int clientWidth, clientHeight;
+};
+
+// Wine answers GetDpiForWindow for another process's window with the DPI the asking
+// process started with, so the test goes by the DPI it set.
+class KavronaAtDpi : public KavronaProgram, public testing::WithParamInterface<DpiCase> {
+  protected:
+    int px(int twips) const { return MulDiv(twips, static_cast<int>(GetParam().dpi), 1440); }
+
+  private:
+    ScreenDpi screen_{GetParam().dpi};
+};
+
+TEST_P(KavronaAtDpi, MainWindowHasTheLayout) {
     RECT client{};
     GetClientRect(main_, &client);
-    EXPECT_EQ(px(10035), client.right);
-    EXPECT_EQ(px(8220), client.bottom);
-    if (dpi_ == 96) {
-        EXPECT_EQ(669, client.right);
-        EXPECT_EQ(548, client.bottom);
-    }
+    EXPECT_EQ(GetParam().clientWidth, client.right);
+    EXPECT_EQ(GetParam().clientHeight, client.bottom);
 
     std::vector<Child> controls = childrenOf(main_);
     ASSERT_EQ(std::size(kMainControls), controls.size());
@@ -141,6 +183,10 @@ TEST_F(KavronaProgram, MainWindowHasTheLayoutAtItsDpi) {
     }
     EXPECT_EQ(folderOfProgram() + "\\Kavrona.txt", controls[11].text);
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, KavronaAtDpi,
+                         testing::Values(DpiCase{96, 669, 548}, DpiCase{144, 1004, 822}),
+                         [](const auto& info) { return std::to_string(info.param.dpi) + "dpi"; });
 
 TEST_F(KavronaProgram, UserButtonShowsTheUserName) {
     ASSERT_TRUE(press(button("User")));
