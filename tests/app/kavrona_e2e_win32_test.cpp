@@ -146,6 +146,9 @@ struct DpiCase {
     DWORD dpi;
     int clientWidth, clientHeight;
 };
+void PrintTo(const DpiCase& c, std::ostream* out) {
+    *out << c.dpi << " DPI";
+}
 
 // Wine answers GetDpiForWindow for another process's window with the DPI the asking
 // process started with, so the test goes by the DPI it set.
