@@ -18,7 +18,7 @@ NativeWindow* nativeOf(HWND hwnd) {
     return reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-std::string textOf(HWND h) {
+std::string windowText(HWND h) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
     return narrow(text);
@@ -53,7 +53,7 @@ void OnCommand(HWND hwnd, int id, HWND child, UINT code) {
     } else if (auto* label = dynamic_cast<Label*>(c)) {
         if (code == STN_CLICKED) label->click();
     } else if (auto* box = dynamic_cast<TextBox*>(c)) {
-        if (code == EN_CHANGE && !w->writing) box->setText(textOf(child));
+        if (code == EN_CHANGE && !w->writing) box->setText(windowText(child));
         if (code == EN_SETFOCUS) box->setFocus();
     } else if (auto* list = dynamic_cast<ListBox*>(c)) {
         if (code == LBN_SELCHANGE) list->setListIndex(ListBox_GetCurSel(child));
