@@ -37,11 +37,15 @@ start_display() {  # a virtual display, unless there is a display already
 }
 
 start_wine() {  # one Wine session for everything that follows, so each program starts quickly
+  mkdir -p "$WINEPREFIX"
+  "$wineserver" -p </dev/null >/dev/null 2>&1 || true  # fails when a session runs already
   "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
-  # The server of that first run lingers, and -p cannot take over a running server.
-  "$wineserver" -k </dev/null >/dev/null 2>&1 || true
-  "$wineserver" -p </dev/null >/dev/null 2>&1
-  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
+  # On our own Xvfb there is no window manager: Wine then frames the windows itself,
+  # and does not wait 2 s at every window that closes for a manager to confirm it.
+  local managed=Y
+  [ -n "$xvfb_pid" ] && managed=N
+  "$root/scripts/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d $managed /f \
+    </dev/null >/dev/null 2>&1
 }
 
 stop_all() {

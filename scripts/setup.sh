@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy cppcheck file
   googletest libgtest-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine wine64
+  wine wine64 fonts-wine
   xvfb xauth imagemagick x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   e2fsprogs locales

@@ -1,0 +1,48 @@
+// Kavrona's start: the common controls, COM for WMI, the real services and the
+// Win32 view, then the message loop until the last window is unloaded.
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/kavrona.h"
+#include "platform/platform_win32.h"
+#include "ui/view_win32.h"
+
+namespace {
+
+struct ComApartment {
+    HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ComApartment() = default;
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (SUCCEEDED(started)) CoUninitialize();
+    }
+};
+
+int runMessageLoop(Win32View& view) {
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (view.dialogMessage(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 1;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Win32View view(instance);
+    if (!view.registerClass()) return 1;
+
+    ComApartment com;
+    Win32Platform os;
+    Kavrona program(os.platform(), view);
+    program.start();
+    return program.app.running() ? runMessageLoop(view) : 0;
+}

@@ -1,0 +1,247 @@
+#include "ui/view_win32.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "platform/utf16_win32.h"
+#include "ui/control.h"
+#include "ui/dpi_win32.h"
+#include "ui/window.h"
+#include "ui/window_proc_win32.h"
+
+namespace {
+
+// Clear of IDOK and IDCANCEL, which Enter and Esc send when no button takes them.
+constexpr int kFirstControlId = 100;
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass classOf(const Control& c) {
+    if (dynamic_cast<const CommandButton*>(&c))
+        return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0};
+    if (dynamic_cast<const Label*>(&c)) return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+    if (dynamic_cast<const ListBox*>(&c)) {
+        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE};
+    }
+    DWORD style = WS_TABSTOP;
+    style |=
+        (c.row.style & kMultiLine) ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN : ES_AUTOHSCROLL;
+    if (c.row.style & kVScroll) style |= WS_VSCROLL;
+    return {L"EDIT", style, WS_EX_CLIENTEDGE};
+}
+
+std::wstring textOf(const Control& c) {
+    if (auto* box = dynamic_cast<const TextBox*>(&c)) return widen(box->text());
+    if (auto* label = dynamic_cast<const Label*>(&c)) return widen(label->caption());
+    if (auto* button = dynamic_cast<const CommandButton*>(&c)) return widen(button->caption());
+    return {};
+}
+
+// A list only ever grows by one item or is cleared, and the view hears of each
+// step, so its count tells whether the control still shows the same items.
+void showItems(HWND list, const ListBox& box) {
+    const std::vector<std::string>& items = box.items();
+    if (ListBox_GetCount(list) != static_cast<int>(items.size())) {
+        ListBox_ResetContent(list);
+        for (const std::string& item : items) ListBox_AddString(list, widen(item).c_str());
+    }
+    if (ListBox_GetCurSel(list) != box.listIndex()) ListBox_SetCurSel(list, box.listIndex());
+}
+
+int emHeight(HFONT font) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight - metrics.tmInternalLeading;
+}
+
+FontHandle boldFont(UINT dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(825, static_cast<int>(dpi), 7200);  // 8.25 pt
+    font.lfWeight = FW_BOLD;
+    font.lfCharSet = EASTEUROPE_CHARSET;
+    lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
+    FontHandle given(CreateFontIndirectW(&font));
+    if (std::abs(emHeight(given.get()) + font.lfHeight) <= 1) return given;
+    // "MS Sans Serif" is a bitmap font made in a few sizes for 96 DPI; at other DPIs
+    // its TrueType twin draws the same letters at the size asked for.
+    lstrcpynW(font.lfFaceName, L"Microsoft Sans Serif", LF_FACESIZE);
+    return FontHandle(CreateFontIndirectW(&font));
+}
+
+POINT centredOnMonitor(HWND hwnd, SIZE frame) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    LONG x = work.left + (work.right - work.left - frame.cx) / 2;
+    LONG y = work.top + (work.bottom - work.top - frame.cy) / 2;
+    // On a screen too small for the window its caption stays within reach.
+    return {std::max(x, work.left), std::max(y, work.top)};
+}
+
+void reportFailure(const wchar_t* what) {
+    std::wstring text = what;
+    text += L" (chyba " + std::to_wstring(GetLastError()) + L").";
+    MessageBoxW(nullptr, text.c_str(), L"Kavrona", MB_OK | MB_ICONERROR);
+}
+
+}  // namespace
+
+void layOut(NativeWindow& w, const POINT* position) {
+    auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
+    LOGFONTW dialog = dialogFont(w.dpi);
+    FontHandle plain(CreateFontIndirectW(&dialog)), bold = boldFont(w.dpi);
+    for (Control* c : w.window.controls()) {
+        HWND h = static_cast<HWND>(c->native);
+        if (!h) continue;
+        const TwipsRect& r = c->row.pos;
+        SetWindowPos(h, nullptr, px(r.left), px(r.top), px(r.width), px(r.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowFont(h, (c->row.style & kBold) ? bold.get() : plain.get(), TRUE);
+    }
+    // The old fonts go only now that no control uses them.
+    w.dialogFont = std::move(plain);
+    w.boldFont = std::move(bold);
+
+    const WindowLayout& layout = w.window.layout;
+    SIZE frame = frameSizeForClient(px(layout.width), px(layout.height), kWindowStyle,
+                                    kWindowExStyle, w.dpi);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    POINT at{};
+    if (position) {
+        at = *position;
+    } else if (layout.centred) {
+        at = centredOnMonitor(w.hwnd, frame);
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    SetWindowPos(w.hwnd, nullptr, at.x, at.y, frame.cx, frame.cy, flags);
+}
+
+bool Win32View::registerClass() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = windowProcedure;
+    wc.hInstance = instance_;
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kWindowClass;
+    if (RegisterClassExW(&wc)) return true;
+    reportFailure(L"Kavrona nemůže otevřít svá okna");
+    return false;
+}
+
+bool Win32View::dialogMessage(MSG& msg) {
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    auto ours = std::find_if(windows_.begin(), windows_.end(),
+                             [root](const auto& w) { return root && w->hwnd == root; });
+    if (ours == windows_.end()) return false;
+    // A multi-line box keeps Tab for itself; here Tab moves on from it as from the rest.
+    Control* focus = controlOf(**ours, GetFocus());
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && focus &&
+        (focus->row.style & kMultiLine) && GetKeyState(VK_CONTROL) >= 0) {
+        if (HWND next = GetNextDlgTabItem(root, GetFocus(), GetKeyState(VK_SHIFT) < 0))
+            SetFocus(next);
+        return true;
+    }
+    return IsDialogMessageW(root, &msg);
+}
+
+NativeWindow& Win32View::nativeOf(Window& window) {
+    for (auto& w : windows_)
+        if (&w->window == &window) return *w;
+    windows_.push_back(std::make_unique<NativeWindow>(window));
+    return *windows_.back();
+}
+
+void Win32View::created(Window& window) {
+    NativeWindow& w = nativeOf(window);
+    // WM_NCCREATE keeps the handle in w.
+    if (!CreateWindowExW(kWindowExStyle, kWindowClass, widen(window.layout.caption).c_str(),
+                         kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                         nullptr, nullptr, instance_, &w)) {
+        // Without its window the program could never be closed: it ends instead.
+        reportFailure(L"Kavrona nemůže otevřít svá okna");
+        PostQuitMessage(1);
+        return;
+    }
+    window.native = &w;
+    w.dpi = dpiOfWindow(w.hwnd);
+    createControls(w);
+    layOut(w);
+}
+
+void Win32View::createControls(NativeWindow& w) {
+    int id = kFirstControlId;
+    // Created in tab order: the dialog keys follow the order of creation.
+    for (Control* c : w.window.controls()) {
+        ControlClass k = classOf(*c);
+        DWORD style = WS_CHILD | k.style | (c->visible() ? WS_VISIBLE : 0);
+        HWND h = CreateWindowExW(k.exStyle, k.name, textOf(*c).c_str(), style, 0, 0, 0, 0, w.hwnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance_,
+                                 nullptr);
+        c->native = h;
+        if (!h) continue;
+        if (dynamic_cast<TextBox*>(c)) Edit_LimitText(h, 0);  // a long report is not cut
+        if (auto* list = dynamic_cast<ListBox*>(c)) showItems(h, *list);
+    }
+}
+
+void Win32View::destroyed(Window& window) {
+    NativeWindow& w = nativeOf(window);
+    for (Control* c : window.controls()) c->native = nullptr;
+    window.native = nullptr;
+    if (w.hwnd) DestroyWindow(w.hwnd);  // WM_NCDESTROY forgets the handle
+    w.dialogFont.reset();
+    w.boldFont.reset();
+}
+
+void Win32View::shown(Window& window) {
+    // Activation is the runtime's to do, after this.
+    if (HWND h = nativeOf(window).hwnd) ShowWindow(h, window.visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32View::activated(Window& window) {
+    HWND h = nativeOf(window).hwnd;
+    // Already active: Windows activated it and its WM_ACTIVATE told the runtime.
+    if (!h || GetActiveWindow() == h) return;
+    SetForegroundWindow(h);
+    // Another program may keep the foreground; within Kavrona the window is active anyway.
+    if (GetActiveWindow() != h) SetActiveWindow(h);
+}
+
+void Win32View::changed(Control& control) {
+    HWND h = static_cast<HWND>(control.native);
+    if (!h) return;
+    if (auto* list = dynamic_cast<ListBox*>(&control)) {
+        showItems(h, *list);
+        return;
+    }
+    NativeWindow& w = nativeOf(control.window);
+    bool writing = w.writing;
+    w.writing = true;
+    SetWindowTextW(h, textOf(control).c_str());
+    w.writing = writing;
+}
+
+void Win32View::focused(Control& control) {
+    HWND h = static_cast<HWND>(control.native);
+    if (h && GetFocus() != h) SetFocus(h);
+}
+
+void Win32View::ended() {
+    PostQuitMessage(0);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The runtime's windows as real Win32 windows with the standard controls, placed
+// from the layouts and scaled for the monitor's DPI.
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+#include "ui/view.h"
+
+struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+// What the view keeps for one of the program's windows. It lives as long as the
+// view, so a handler whose event unloaded its own window may still look at it.
+struct NativeWindow {
+    explicit NativeWindow(Window& window) : window(window) {}
+    Window& window;
+    HWND hwnd = nullptr;  // while loaded
+    UINT dpi = 96;
+    FontHandle dialogFont, boldFont;  // outlive the controls that use them
+    bool writing = false;  // the program is setting a control's text: its EN_CHANGE is ours
+};
+
+struct Win32View : View {
+    explicit Win32View(HINSTANCE instance) : instance_(instance) {}
+
+    // Registers the class of the program's windows; says why when it cannot.
+    bool registerClass();
+    // Tab, Shift+Tab, Enter and Space in the program's windows. True when `msg` was
+    // used up and must not be dispatched.
+    bool dialogMessage(MSG& msg);
+
+    void created(Window& window) override;
+    void destroyed(Window& window) override;
+    void shown(Window& window) override;
+    void activated(Window& window) override;
+    void changed(Control& control) override;
+    void focused(Control& control) override;
+    void ended() override;
+
+  private:
+    NativeWindow& nativeOf(Window& window);
+    void createControls(NativeWindow& w);
+
+    HINSTANCE instance_;
+    std::vector<std::unique_ptr<NativeWindow>> windows_;
+};
