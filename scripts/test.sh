@@ -22,7 +22,8 @@ done
 echo "$exe: PE32 GUI, imports $(echo $imports | tr '\n' ' ')"
 
 status=0
-"$root/scripts/lint.sh" || status=1
+lint=clean
+"$root/scripts/lint.sh" || { lint=FAILED; status=1; }
 native_log=$(mktemp); windows_log=$(mktemp)
 ctest --test-dir build/native --output-on-failure 2>&1 | tee "$native_log" || status=1
 fuzz_log=$(mktemp)
@@ -39,6 +40,7 @@ echo
 echo "== test totals =="
 echo "native:      $(grep -E 'tests passed|tests failed' "$native_log" | tail -1)"
 echo "windows-x64: $(grep -E 'tests passed|tests failed' "$windows_log" | tail -1)"
+echo "static checks: $lint"
 echo "fuzzers:     $(grep -c 'no crash' "$fuzz_log") ran clean, $(grep -c 'FAILED' "$fuzz_log") failed"
 rm -f "$native_log" "$windows_log" "$fuzz_log"
 exit $status

@@ -23,9 +23,11 @@ struct Win32Platform {
     Win32Drives drives;
     Win32RegionalSettings regional;
 
-    Platform platform() {
-        return {ansi,   version, user,     environment, dialogs, shell,
-                folder, printer, files,    clock,       system,  systemFolders,
-                wmi,    network, registry, memory,      drives,  regional};
+    Platform platform() { return platform(dialogs); }
+    // The real services with message boxes shown by `boxes` instead, for tests.
+    Platform platform(Dialogs& boxes) {
+        return {ansi,   version, user,     environment, boxes,  shell,
+                folder, printer, files,    clock,       system, systemFolders,
+                wmi,    network, registry, memory,      drives, regional};
     }
 };

@@ -14,7 +14,9 @@
 // failure (never empty).
 template <class T>
 struct WmiResult {
+    // Only for values that convert to T, so it never stands in for copy or move.
     template <class U>
+    // NOLINTNEXTLINE(bugprone-forwarding-reference-overload)
     requires std::is_convertible_v<U&&, T> WmiResult(U&& value)
         : outcome_(std::in_place_index<0>, std::forward<U>(value)) {}
     static WmiResult failed(std::string description) {

@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/win32_kavrona.h"
+#include "app/real_program_win32.h"
 
 namespace {
 
 const std::string kFailure = "Tisk se nezdařil.\r\n";
 
 struct PrintingByScript : testing::Test {
-    Win32Kavrona program;
+    RealProgram program;
     Form1& form1 = program.k.form1;
 
     void SetUp() override {

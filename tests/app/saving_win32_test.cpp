@@ -8,7 +8,7 @@
 #include <iterator>
 #include <regex>
 
-#include "app/win32_kavrona.h"
+#include "app/real_program_win32.h"
 
 namespace fs = std::filesystem;
 
@@ -29,7 +29,7 @@ std::string bytesOf(const fs::path& file) {
 }
 
 struct SavingWin32 : testing::Test {
-    Win32Kavrona program;
+    RealProgram program;
     Form1& form1 = program.k.form1;
     fs::path folder =
         fs::temp_directory_path() / ("kavrona-save-" + std::to_string(GetCurrentProcessId()));

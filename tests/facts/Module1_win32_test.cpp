@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/win32_kavrona.h"
+#include "app/real_program_win32.h"
 
 TEST(WindowsDirsWin32, ThreeBoxesInOrder) {
-    Win32Kavrona program;
+    RealProgram program;
     program.k.form1.Command2.click();
     std::vector<std::string> texts = program.dialogs.texts();
     ASSERT_EQ(3u, texts.size());

@@ -18,7 +18,7 @@
 
 #include <fstream>
 
-#include "platform/real_program_win32.h"
+#include "app/real_program_win32.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include <set>
 
-#include "platform/real_program_win32.h"
+#include "app/real_program_win32.h"
 
 namespace {
 

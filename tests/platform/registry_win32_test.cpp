@@ -10,7 +10,7 @@
 
 #include <optional>
 
-#include "platform/real_program_win32.h"
+#include "app/real_program_win32.h"
 
 using namespace std::string_literals;
 
