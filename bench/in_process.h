@@ -10,15 +10,16 @@
 struct SectionTimings {
     std::vector<Samples> sections;  // the five without WMI, in report order
     Samples procesor;               // the processor window's load, WMI connected before
+    // What the two costly sections ask of Windows, with none of the program around it:
+    // the adapter list, and each probed drive's volume, space and type.
+    Samples adapterCalls, driveCalls;
     std::vector<std::string> faults;
 };
 
-// Each producer alone: the step box put at its number without the dispatcher.
-SectionTimings timeSections(int count);
-
-// What the two costly sections ask of Windows, with none of the program around it:
-// the adapter list, and each probed drive's volume, space and type.
-std::vector<Samples> timeWindowsCalls(int count);
+// Each producer alone (the step box put at its number without the dispatcher), and
+// the Windows calls alone, in turns: each round times each once, so that a machine
+// busy with something else slows them alike.
+SectionTimings timeSections(int rounds);
 
 // "Zobraz kompletní info" pressed `count` times after a first, untimed press, which
 // makes this process's first connection to WMI.

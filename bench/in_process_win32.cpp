@@ -1,6 +1,7 @@
 #include "in_process.h"
 
 #include <functional>
+#include <iterator>
 #include <string_view>
 
 #include "app/real_program_win32.h"
@@ -64,38 +65,42 @@ void pressComplete(RealProgram& p) {
 
 }  // namespace
 
-SectionTimings timeSections(int count) {
+SectionTimings timeSections(int rounds) {
     RealProgram p;
+    Win32Platform real;
     SectionTimings out;
-    for (const Section& s : kSections) {
-        const std::string next(1, static_cast<char>(s.step[0] + 1));
-        bool advanced = true;
-        out.sections.push_back(timed(
-            s.name, count, [&] { prepareStep(p.k, s.step); },
-            [&] {
-                s.run(p.k);
-                advanced = advanced && p.k.form1.tb_Forms_show.text() == next;
-            }));
-        if (!advanced || p.k.form1.tb_Info.text().empty())
-            out.faults.emplace_back(std::string(s.name) + ": the section did not come out whole");
-    }
+    out.procesor.name = "frm_Procesor load";
+    out.adapterCalls.name = "  its GetAdaptersInfo";
+    out.driveCalls.name = "  its drive calls";
+    for (const Section& s : kSections) out.sections.push_back({s.name, {}});
 
     prepareStep(p.k, "6");
     p.k.procesor.show();  // this process's first connection, timed with the complete report
-    out.procesor = timed(
-        "frm_Procesor load", count, [&] { prepareStep(p.k, "6"); }, [&] { p.k.procesor.show(); });
+    std::vector<bool> advanced(std::size(kSections), true);
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t i = 0; i < std::size(kSections); ++i) {
+            const Section& s = kSections[i];
+            prepareStep(p.k, s.step);
+            addTiming(out.sections[i], [&] { s.run(p.k); });
+            const std::string next(1, static_cast<char>(s.step[0] + 1));
+            if (p.k.form1.tb_Forms_show.text() != next || p.k.form1.tb_Info.text().empty())
+                advanced[i] = false;
+        }
+        prepareStep(p.k, "6");
+        addTiming(out.procesor, [&] { p.k.procesor.show(); });
+        addTiming(out.adapterCalls, [&] { real.network.adapters(); });
+        addTiming(out.driveCalls, [&] { driveCalls(real.drives); });
+    }
+
+    for (size_t i = 0; i < std::size(kSections); ++i)
+        if (!advanced[i])
+            out.faults.emplace_back(std::string(kSections[i].name) +
+                                    ": the section did not come out whole");
     if (p.k.procesor.txtCPU.text().empty())
         out.faults.emplace_back("frm_Procesor load: no processor details");
     if (!p.dialogs.shown.empty())
         out.faults.emplace_back("sections: a message box: " + p.dialogs.shown.front().text);
     return out;
-}
-
-std::vector<Samples> timeWindowsCalls(int count) {
-    Win32Platform real;
-    auto nothing = [] {};
-    return {timed("  its GetAdaptersInfo", count, nothing, [&] { real.network.adapters(); }),
-            timed("  its drive calls", count, nothing, [&] { driveCalls(real.drives); })};
 }
 
 Samples timeCompleteWarm(int count, std::vector<std::string>& faults) {

@@ -19,11 +19,11 @@
 
 namespace {
 
-constexpr int kSectionRuns = 200;
-constexpr int kWarmRuns = 50;
-constexpr int kColdRuns = 5;
-constexpr int kStartUps = 10;
-constexpr int kWmicRuns = 10;
+constexpr int kSectionRounds = 500;
+constexpr int kWarmRuns = 100;
+constexpr int kColdRuns = 10;
+constexpr int kStartUps = 20;
+constexpr int kWmicRuns = 20;
 
 constexpr double kWarmTargetMs = 100;
 constexpr double kSectionsTargetMs = 5;
@@ -107,9 +107,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring x86 = besideMe(L"..\\windows-x86\\Kavrona.exe");
     std::vector<std::string> faults;
 
-    SectionTimings sections = timeSections(kSectionRuns);
+    SectionTimings sections = timeSections(kSectionRounds);
     faults.insert(faults.end(), sections.faults.begin(), sections.faults.end());
-    std::vector<Samples> windowsCalls = timeWindowsCalls(kSectionRuns);
     Samples warm = timeCompleteWarm(kWarmRuns, faults);
     ColdReports cold = timeColdReports(ownPath(), kColdRuns, faults);
     StartUps startUp = timeStartUp(x64, kStartUps, faults);
@@ -122,8 +121,8 @@ int wmain(int argc, wchar_t** argv) {
         printRow(sections.sections[i]);
         sectionsMs += sections.sections[i].median();
         // The network address and the drives are where Windows' share is the time.
-        if (i == 1) printRow(windowsCalls[0]);
-        if (i == 4) printRow(windowsCalls[1]);
+        if (i == 1) printRow(sections.adapterCalls);
+        if (i == 4) printRow(sections.driveCalls);
     }
     printRow(sections.procesor);
     printRow(warm);
@@ -134,7 +133,7 @@ int wmain(int argc, wchar_t** argv) {
     printRow(wmic);
     std::printf("\n");
     printLine("sections without WMI, sum of medians", milliseconds(sectionsMs));
-    const double windowsMs = windowsCalls[0].median() + windowsCalls[1].median();
+    const double windowsMs = sections.adapterCalls.median() + sections.driveCalls.median();
     printLine("  of which Windows calls (medians)", milliseconds(windowsMs));
     if (!wmic.empty() && !cold.wholeProcess.empty()) {
         char ratio[64];
@@ -155,7 +154,8 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<Target> targets{
         {"complete report, warm: median <= 100 ms", milliseconds(warm.median()),
          !warm.empty() && warm.median() <= kWarmTargetMs},
-        {"sections without WMI: sum of medians <= 5 ms", milliseconds(sectionsMs),
+        {"sections without WMI: sum of medians <= 5 ms",
+         milliseconds(sectionsMs) + ", Windows calls " + milliseconds(windowsMs) + " of it",
          sectionsMs <= kSectionsTargetMs},
         {"private bytes after a complete report <= 10 MB",
          memory ? megabytes(memory->afterReport.privateBytes) : "not measured",

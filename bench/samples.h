@@ -21,15 +21,20 @@ inline double msSince(BenchClock::time_point start) {
     return std::chrono::duration<double, std::milli>(BenchClock::now() - start).count();
 }
 
+template <class Run>
+void addTiming(Samples& s, Run run) {
+    BenchClock::time_point start = BenchClock::now();
+    run();
+    s.ms.push_back(msSince(start));
+}
+
 // `run` timed `count` times, each after an untimed `prepare`.
 template <class Prepare, class Run>
 Samples timed(std::string name, int count, Prepare prepare, Run run) {
     Samples s{std::move(name), {}};
     for (int i = 0; i < count; ++i) {
         prepare();
-        BenchClock::time_point start = BenchClock::now();
-        run();
-        s.ms.push_back(msSince(start));
+        addTiming(s, run);
     }
     return s;
 }
