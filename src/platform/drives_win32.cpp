@@ -10,12 +10,28 @@ uint32_t Win32Drives::getDriveType(const std::string& root) {
     return GetDriveTypeA(root.c_str());
 }
 
+namespace {
+
+// Nothing there to read: no such drive, or no medium in it. Under Wine a volume query
+// of a missing drive takes ten times as long as this (35 against 3 microseconds), and
+// the drives section probes 24 letters, most of them missing.
+bool noVolume(const std::string& root) {
+    if (GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    DWORD error = GetLastError();
+    return error == ERROR_PATH_NOT_FOUND || error == ERROR_FILE_NOT_FOUND ||
+           error == ERROR_INVALID_DRIVE || error == ERROR_NOT_READY;
+}
+
+}  // namespace
+
 bool Win32Drives::getVolumeInformation(const std::string& root, std::string& label,
                                        uint32_t& serial) {
-    DWORD number = 0, maxComponent = 0, flags = 0;
-    char fileSystem[MAX_PATH + 1] = {};
+    if (noVolume(root)) return false;
+    // Nothing more than label and serial is asked for: under Wine the file system's
+    // name and flags cost another query of the volume, a third of the call.
+    DWORD number = 0;
     if (!GetVolumeInformationA(root.c_str(), label.data(), static_cast<DWORD>(label.size()),
-                               &number, &maxComponent, &flags, fileSystem, sizeof fileSystem))
+                               &number, nullptr, nullptr, nullptr, 0))
         return false;
     serial = number;
     return true;

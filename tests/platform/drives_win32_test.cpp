@@ -173,3 +173,15 @@ TEST_F(WineDrives, SixteenAndMoreDrivesAreAllListed) {
     ASSERT_FALSE(program.dialogs.shown.empty());
     EXPECT_EQ(" C:\\ - Pevný disk.", program.dialogs.shown.front().text);
 }
+
+TEST_F(WineDrives, ADriveIsReadWhileItIsThereAndNotOnceItIsGone) {
+    addDrive('K', DRIVE_FIXED, "0000CAFE", "Data");
+    EXPECT_TRUE(reported(drivesSection(), 'K'));
+    ASSERT_TRUE(defineDrive('K', DRIVE_NO_ROOT_DIR, ""));
+    EXPECT_FALSE(reported(drivesSection(), 'K'));
+    std::string label(261, ' ');
+    uint32_t serial = 7;
+    EXPECT_FALSE(program.real.drives.getVolumeInformation("K:\\", label, serial));
+    EXPECT_EQ(7u, serial);
+    EXPECT_EQ(std::string(261, ' '), label);
+}

@@ -1,0 +1,241 @@
+#include "processes.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <type_traits>
+
+#include "app/automation_win32.h"
+#include "platform/utf16_win32.h"
+#include "ui/layout.h"
+
+namespace {
+
+using namespace automation;
+
+constexpr DWORD kEndMs = 10000;
+
+struct HandleCloser {
+    void operator()(HANDLE h) const {
+        if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+};
+using Handle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+Handle inheritableNul(DWORD access) {
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    return Handle(CreateFileW(L"NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                              OPEN_EXISTING, 0, nullptr));
+}
+
+// A process started from here; still running when it goes, it is ended.
+class StartedProcess {
+  public:
+    StartedProcess() = default;
+    StartedProcess(const StartedProcess&) = delete;
+    StartedProcess& operator=(const StartedProcess&) = delete;
+    ~StartedProcess() {
+        if (!info_.hProcess) return;
+        if (!ended(0)) TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, kEndMs);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+
+    // Its input is NUL, and so is its output unless `out` is given; errors go to NUL.
+    bool start(std::wstring commandLine, HANDLE out = nullptr) {
+        Handle in = inheritableNul(GENERIC_READ), nul = inheritableNul(GENERIC_WRITE);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = in.get();
+        startup.hStdOutput = out ? out : nul.get();
+        startup.hStdError = nul.get();
+        return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                              nullptr, &startup, &info_);
+    }
+    DWORD pid() const { return info_.dwProcessId; }
+    bool ended(DWORD ms) const { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
+    DWORD exitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(info_.hProcess, &code);
+        return code;
+    }
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+std::wstring quoted(const std::wstring& path) {
+    return L"\"" + path + L"\"";
+}
+
+std::string captionOf(std::string_view name) {
+    for (const ControlRow& row : kForm1Layout.controls)
+        if (row.name == name) return std::string(row.text);
+    return {};
+}
+
+// A visible top-level window of `pid` with this caption. GetWindowText does not send
+// to another process's window, so polling neither waits for the program nor
+// interrupts it.
+HWND visibleWindow(DWORD pid, const std::wstring& caption) {
+    struct Search {
+        DWORD pid;
+        const std::wstring& caption;
+        HWND found = nullptr;
+    } search{pid, caption};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+            wchar_t text[64];
+            int n = GetWindowTextW(hwnd, text, 64);
+            if (s->caption != std::wstring_view(text, n > 0 ? n : 0)) return TRUE;
+            s->found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Polled closely: the figure is the time until it shows, not the polling's.
+HWND mainWindowOf(DWORD pid) {
+    const std::wstring caption = widen(kForm1Layout.caption);
+    BenchClock::time_point start = BenchClock::now();
+    for (;;) {
+        if (HWND w = visibleWindow(pid, caption)) return w;
+        if (msSince(start) > static_cast<double>(kPatience.count())) return nullptr;
+        Sleep(1);
+    }
+}
+
+bool answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kEndMs, &result) != 0;
+}
+
+bool closeProgram(StartedProcess& kavrona, HWND main) {
+    return press(childWithText(main, "Button", captionOf("cmd_End"))) && kavrona.ended(kEndMs);
+}
+
+std::optional<MemoryCounters> countersOf(DWORD pid) {
+    Handle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
+    if (!process) return std::nullopt;
+    PROCESS_MEMORY_COUNTERS_EX c{};
+    c.cb = sizeof(c);
+    if (!GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&c),
+                              sizeof(c)))
+        return std::nullopt;
+    // Windows gives the commit charge in both fields; Wine 8 fills only PagefileUsage (the
+    // process's anonymous resident and swapped memory) when asked about another process.
+    return MemoryCounters{c.PrivateUsage ? c.PrivateUsage : c.PagefileUsage, c.PeakWorkingSetSize};
+}
+
+// The child's whole standard output.
+std::string readAll(HANDLE pipe) {
+    std::string text;
+    char buffer[256];
+    DWORD n = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &n, nullptr) && n > 0) text.append(buffer, n);
+    return text;
+}
+
+}  // namespace
+
+StartUps timeStartUp(const std::wstring& kavrona, int count, std::vector<std::string>& faults) {
+    StartUps s{{"start-up to the main window shown", {}}, {"start-up to it answering", {}}};
+    for (int i = 0; i < count; ++i) {
+        StartedProcess program;
+        BenchClock::time_point start = BenchClock::now();
+        if (!program.start(quoted(kavrona))) {
+            faults.emplace_back("start-up: cannot start " + narrow(kavrona));
+            break;
+        }
+        HWND main = mainWindowOf(program.pid());
+        double shown = msSince(start);
+        if (!main || !answers(main)) {
+            faults.emplace_back("start-up: no main window");
+            break;
+        }
+        s.shown.ms.push_back(shown);
+        s.answering.ms.push_back(msSince(start));
+        if (!closeProgram(program, main))
+            faults.emplace_back("start-up: the program did not close");
+    }
+    return s;
+}
+
+Samples timeWmic(int count, std::vector<std::string>& faults) {
+    Samples s{"wmic cpu get name", {}};
+    for (int i = 0; i < count; ++i) {
+        StartedProcess wmic;
+        BenchClock::time_point start = BenchClock::now();
+        if (!wmic.start(L"wmic cpu get name") || !wmic.ended(kEndMs) || wmic.exitCode() != 0) {
+            faults.emplace_back("wmic cpu get name: did not run");
+            break;
+        }
+        s.ms.push_back(msSince(start));
+    }
+    return s;
+}
+
+ColdReports timeColdReports(const std::wstring& bench, int count,
+                            std::vector<std::string>& faults) {
+    ColdReports out{{"complete report, cold process", {}}, {"complete report, cold", {}}};
+    for (int i = 0; i < count; ++i) {
+        SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+        HANDLE read = nullptr, write = nullptr;
+        if (!CreatePipe(&read, &write, &inherit, 0)) break;
+        Handle reading(read), writing(write);
+        SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+        StartedProcess child;
+        BenchClock::time_point start = BenchClock::now();
+        if (!child.start(quoted(bench) + L" " + kColdFlag, write)) {
+            faults.emplace_back("cold report: cannot start the benchmark again");
+            break;
+        }
+        writing.reset();  // the child's end of the pipe is the only one left: EOF when it ends
+        std::string said = readAll(read);
+        bool ended = child.ended(kEndMs);
+        double whole = msSince(start);
+        char* rest = nullptr;
+        double inProcess = std::strtod(said.c_str(), &rest);
+        if (!ended || child.exitCode() != 0 || rest == said.c_str()) {
+            faults.emplace_back("cold report: " + (said.empty() ? "the child said nothing" : said));
+            break;
+        }
+        out.wholeProcess.ms.push_back(whole);
+        out.inProcess.ms.push_back(inProcess);
+    }
+    return out;
+}
+
+std::optional<MemoryFigures> memoryAfterReport(const std::wstring& kavrona,
+                                               std::vector<std::string>& faults) {
+    StartedProcess program;
+    if (!program.start(quoted(kavrona))) {
+        faults.emplace_back("memory: cannot start " + narrow(kavrona));
+        return std::nullopt;
+    }
+    HWND main = mainWindowOf(program.pid());
+    if (!main) {
+        faults.emplace_back("memory: no main window");
+        return std::nullopt;
+    }
+    std::optional<MemoryCounters> atStart = countersOf(program.pid());
+    HWND procesor = nullptr;
+    bool filled = press(childWithText(main, "Button", captionOf("cmd_Print_on_listbox"))) &&
+                  (procesor = waitForWindow(std::string(kProcesorLayout.caption), program.pid())) &&
+                  waitFor([&] { return !textOf(nthChild(procesor, "Edit", 0)).empty(); });
+    std::optional<MemoryCounters> afterReport = countersOf(program.pid());
+    if (!filled) faults.emplace_back("memory: the processor window was not filled");
+    if (!atStart || !afterReport) faults.emplace_back("memory: cannot read the program's counters");
+    if (!filled || !atStart || !afterReport) return std::nullopt;
+    return MemoryFigures{*atStart, *afterReport};
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs the benchmark: installs and builds what is missing (both Windows builds: the
+# 32-bit one for its size), then runs kavrona-bench.exe under wine64 on a virtual
+# display in a Wine session of its own, and prints its table.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+cd "$root"
+
+"$root/scripts/setup.sh"
+build_windows x64
+build_windows x86
+
+export LANG=cs_CZ.UTF-8 LC_ALL=cs_CZ.UTF-8  # a Czech system: code page 1250
+trap stop_all EXIT
+unset DISPLAY  # a display of our own: no window manager, nothing else on it
+start_display
+start_wine
+echo
+echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores," \
+  "$(free -g | awk '/^Mem:/ {print $2}') GB memory, $(/usr/lib/wine/wine64 --version), $(date -u +%F)"
+# Wine says this at every volume query of Z: (the Linux root, whose device it may not
+# read); the benchmark makes thousands.
+"$root/scripts/wine-run" build/windows-x64/kavrona-bench.exe \
+  2> >(grep -v 'FS volume label and serial are not available' >&2)
