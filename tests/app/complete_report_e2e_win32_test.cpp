@@ -177,6 +177,42 @@ TEST_F(CompleteReport, ZapsatAZavritAppendsTheDetailsAndFocusesUlozit) {
     EXPECT_FALSE(program_->ended());
 }
 
+// The focus is on "Zapsat a zavřít" when the window comes up: Enter presses it, and
+// the close box closes the window without writing.
+TEST_F(CompleteReport, EnterWritesAndTheCloseBoxDoesNot) {
+    ASSERT_NO_FATAL_FAILURE(start());
+    for (bool enter : {true, false}) {
+        SCOPED_TRACE(enter ? "Enter" : "close box");
+        ASSERT_TRUE(press(mainButton("Zobraz kompletní info")));
+        HWND procesor = waitForProcesorInFront();
+        ASSERT_TRUE(procesor);
+        std::string before = report(), shown = textOf(details(procesor));
+        ASSERT_TRUE(enter ? pressKey(procesor, VK_RETURN)
+                          : PostMessageW(procesor, WM_CLOSE, 0, 0) != FALSE);
+        HWND save = mainButton("Uložit do souboru ...");
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(procesor) && focusOf(main_) == save; }))
+            << "focus on \"" << textOf(focusOf(main_)) << "\"";
+        EXPECT_EQ(enter ? before + "\r\n" + shown + "\r\n" : before, report());
+    }
+}
+
+// The processor window keeps the program running after the main window has gone,
+// and "Zapsat a zavřít" then ends it without bringing the main window back.
+TEST_F(CompleteReport, MainWindowClosedFirstTheProgramEndsWithTheProcessorWindow) {
+    ASSERT_NO_FATAL_FAILURE(start());
+    ASSERT_TRUE(press(mainButton("Zobraz kompletní info")));
+    HWND procesor = waitForProcesorInFront();
+    ASSERT_TRUE(procesor);
+    ASSERT_TRUE(press(mainButton("Zavřít")));
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(main_); }));
+    EXPECT_FALSE(program_->ended(kSettle));
+    EXPECT_TRUE(IsWindowVisible(procesor));
+
+    ASSERT_TRUE(press(writeButton(procesor)));
+    EXPECT_TRUE(program_->ended(kPatience));
+    EXPECT_EQ(0u, program_->exitCode());
+}
+
 TEST_F(CompleteReport, SecondPressRebuildsTheReportAndOnlyRaisesTheProcessorWindow) {
     ASSERT_NO_FATAL_FAILURE(start());
     ASSERT_TRUE(press(mainButton("Zobraz kompletní info")));
