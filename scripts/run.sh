@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Runs Kavrona: installs and builds what is missing, then starts the 64-bit program
-# under wine64 on $DISPLAY. Without a display it starts a virtual one, takes a
-# screenshot of the main window into build/, and closes the program again.
+# under wine64 on $DISPLAY. Without a display it starts a virtual one and works the
+# program as a user would: "Zobraz kompletní info", screenshots of the main and the
+# processor window into build/, "Zapsat a zavřít", then the report box's text on
+# standard output (UTF-8), and closes the program. Everything else goes to stderr.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root"
 
-"$root/scripts/setup.sh"
-build_windows x64
+"$root/scripts/setup.sh" >&2
+build_windows x64 >&2
 
 export LANG=cs_CZ.UTF-8 LC_ALL=cs_CZ.UTF-8  # a Czech system: code page 1250
 program=build/windows-x64/Kavrona.exe
+main="Kavrona - www.kavrona.cz"
+procesor="Procesor:"
 drive() { "$root/scripts/wine-run" build/windows-x64/kavrona-drive.exe "$@"; }
+say() { echo "run: $*" >&2; }
 trap stop_all EXIT
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -20,17 +25,32 @@ if [ -n "${DISPLAY:-}" ]; then
   exit 0
 fi
 
+# One of the program's windows as it shows on the screen; with --with-overlaps the
+# windows in front of it come out too.
+shoot() {
+  local caption=$1 file=$2 screen=()
+  [ "${3:-}" = --with-overlaps ] && screen=(-screen)
+  local id
+  id=$(xwininfo -name "$caption" | awk '/Window id:/ {print $4}')
+  import "${screen[@]}" -window "$id" "$file"
+  mogrify +repage "$file"  # a grab of the screen keeps its place on it
+  say "screenshot of \"$caption\": $root/$file"
+}
+
 start_display
 start_wine
-"$root/scripts/wine-run" "$program" &
+"$root/scripts/wine-run" "$program" </dev/null >&2 &
 running=$!
-if ! drive wait-main; then
-  echo "run: the main window did not open" >&2
-  exit 1
-fi
+drive wait-main >&2 || { say "the main window did not open"; exit 1; }
+drive click "$main" "Zobraz kompletní info" >&2
+drive wait-focus "$procesor" "Zapsat a zavřít" >&2 || { say "no processor window"; exit 1; }
 sleep 0.5  # until it is painted
-shot=build/kavrona-main.png
-import -window root "$shot"
-echo "run: screenshot of the main window: $root/$shot"
-drive close
+shoot "$procesor" build/kavrona-procesor.png
+shoot "$main" build/kavrona-complete-report.png --with-overlaps
+drive click "$procesor" "Zapsat a zavřít" >&2
+drive wait-focus "$main" "Uložit do souboru ..." >&2 || { say "the focus did not come back"; exit 1; }
+sleep 0.5
+shoot "$main" build/kavrona-main.png
+drive text "$main" Edit:0 | sed 's/\r$//'
+drive close >&2
 wait "$running"

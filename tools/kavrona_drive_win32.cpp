@@ -21,6 +21,9 @@ constexpr const char* kUsage =
     "  wait-main                  wait for the main window\n"
     "  wait-window CAPTION        wait for a window\n"
     "  click CAPTION BUTTON       press a button of a window\n"
+    "  wait-focus CAPTION BUTTON  wait until the window is the active one and its button\n"
+    "                             has the focus; a message box that shows meanwhile is\n"
+    "                             read (on standard error) and answered with OK\n"
     "  text CAPTION CONTROL       print a control's text as UTF-8; CONTROL is its index\n"
     "                             among all controls, or a class and index, as in Edit:0\n"
     "  press-box [ID]             print a message box's text, press its OK (or ID) button\n"
@@ -58,6 +61,26 @@ struct Drive {
         if (!w) return fail("no window \"" + caption + "\"");
         HWND b = childWithText(w, "Button", button);
         return press(b) ? 0 : fail("no button \"" + button + "\" in \"" + caption + "\"");
+    }
+
+    int waitFocus(const std::string& caption, const std::string& button) const {
+        auto ready = [&] {
+            answerMessageBox();
+            HWND w = findWindow(caption);
+            HWND b = w ? childWithText(w, "Button", button) : nullptr;
+            return b && activeOf(w) == w && focusOf(w) == b;
+        };
+        return waitFor(ready, patience)
+                   ? 0
+                   : fail("\"" + button + "\" in \"" + caption + "\" has not got the focus");
+    }
+
+    void answerMessageBox() const {
+        std::optional<MessageBoxShown> box = waitForMessageBox(0, Patience(0));
+        if (!box) return;
+        write(STD_ERROR_HANDLE,
+              "kavrona-drive: message box \"" + box->title + "\": " + box->text + "\n");
+        if (pressBoxButton(box->hwnd)) waitUntilGone(box->hwnd, patience);
     }
 
     int text(const std::string& caption, const std::string& control) const {
@@ -109,6 +132,7 @@ struct Drive {
         if (command == "wait-main" && n == 1) return waitWindow(std::string(kForm1Layout.caption));
         if (command == "wait-window" && n == 2) return waitWindow(args[1]);
         if (command == "click" && n == 3) return click(args[1], args[2]);
+        if (command == "wait-focus" && n == 3) return waitFocus(args[1], args[2]);
         if (command == "text" && n == 3) return text(args[1], args[2]);
         if (command == "press-box" && n <= 2)
             return pressBox(n == 2 ? std::atoi(args[1].c_str()) : IDOK);

@@ -45,6 +45,12 @@ std::wstring textOf(const Control& c) {
     return {};
 }
 
+std::wstring shownText(HWND h) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 // A list only ever grows by one item or is cleared, and the view hears of each
 // step, so its count tells whether the control still shows the same items.
 void showItems(HWND list, const ListBox& box) {
@@ -230,10 +236,15 @@ void Win32View::changed(Control& control) {
         showItems(h, *list);
         return;
     }
+    // What the user types comes back here through the box's change event. The box
+    // shows it already, and writing it again would put the caret back at the start:
+    // the next letter would go in front of the last one.
+    std::wstring text = textOf(control);
+    if (shownText(h) == text) return;
     NativeWindow& w = nativeOf(control.window);
     bool writing = w.writing;
     w.writing = true;
-    SetWindowTextW(h, textOf(control).c_str());
+    SetWindowTextW(h, text.c_str());
     w.writing = writing;
 }
 

@@ -1,5 +1,6 @@
 #include "app/automation_win32.h"
 
+#include <algorithm>
 #include <thread>
 
 #include "platform/utf16_win32.h"
@@ -27,16 +28,17 @@ DWORD processOf(HWND hwnd) {
     return pid;
 }
 
-// The first visible top-level window that `fits`.
-HWND findTopLevel(const std::function<bool(HWND)>& fits) {
+// The first top-level window that `fits`, among the visible ones unless `hidden_too`.
+HWND findTopLevel(const std::function<bool(HWND)>& fits, bool hidden_too = false) {
     struct Search {
         const std::function<bool(HWND)>& fits;
+        bool hiddenToo;
         HWND found = nullptr;
-    } search{fits};
+    } search{fits, hidden_too};
     EnumWindows(
         [](HWND hwnd, LPARAM param) -> BOOL {
             auto* s = reinterpret_cast<Search*>(param);
-            if (!IsWindowVisible(hwnd) || !s->fits(hwnd)) return TRUE;
+            if ((!s->hiddenToo && !IsWindowVisible(hwnd)) || !s->fits(hwnd)) return TRUE;
             s->found = hwnd;
             return FALSE;
         },
@@ -68,6 +70,11 @@ HWND waitForWindow(std::string_view caption, DWORD pid, Patience patience) {
 
 bool waitUntilGone(HWND hwnd, Patience patience) {
     return waitFor([hwnd] { return !IsWindow(hwnd) || !IsWindowVisible(hwnd); }, patience);
+}
+
+HWND findAnyWindow(std::string_view caption, DWORD pid) {
+    return findTopLevel(
+        [&](HWND hwnd) { return processOf(hwnd) == pid && textOf(hwnd) == caption; }, true);
 }
 
 std::vector<Child> childrenOf(HWND parent) {
@@ -121,6 +128,45 @@ HWND focusOf(HWND window) {
     return info.hwndFocus;
 }
 
+HWND activeOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndActive;
+}
+
+bool typeInto(HWND box, std::string_view text) {
+    for (wchar_t c : widen(text))
+        if (!PostMessageW(box, WM_CHAR, c, 1)) return false;
+    return box != nullptr;
+}
+
+std::vector<std::string> itemsOf(HWND list) {
+    std::vector<std::string> items;
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &count))
+        return items;
+    for (WPARAM i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, kAnswerMs, &length) ||
+            length == static_cast<DWORD_PTR>(LB_ERR))
+            break;
+        std::wstring item(length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()),
+                            SMTO_ABORTIFHUNG, kAnswerMs, &copied);
+        item.resize(std::min<size_t>(copied, length));
+        items.push_back(narrow(item));
+    }
+    return items;
+}
+
+int selectionOf(HWND list) {
+    DWORD_PTR index = static_cast<DWORD_PTR>(LB_ERR);
+    SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &index);
+    return static_cast<int>(static_cast<LRESULT>(index));
+}
+
 bool pressKey(HWND window, WORD key) {
     HWND focus = focusOf(window);
     UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
@@ -146,6 +192,36 @@ std::optional<MessageBoxShown> waitForMessageBox(DWORD pid, Patience patience) {
 
 bool pressBoxButton(HWND box, int id) {
     return press(GetDlgItem(box, id));
+}
+
+StartedProgram::StartedProgram(std::string_view path) {
+    std::wstring command = L"\"" + widen(path) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        startError_ = GetLastError();
+        process_ = {};
+    }
+}
+
+StartedProgram::~StartedProgram() {
+    if (!started()) return;
+    if (!ended()) TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool StartedProgram::ended(Patience patience) const {
+    return started() && WaitForSingleObject(process_.hProcess,
+                                            static_cast<DWORD>(patience.count())) == WAIT_OBJECT_0;
+}
+
+DWORD StartedProgram::exitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (started()) GetExitCodeProcess(process_.hProcess, &code);
+    return code;
 }
 
 }  // namespace automation

@@ -23,6 +23,8 @@ bool waitFor(const std::function<bool()>& done, Patience patience = kPatience);
 HWND findWindow(std::string_view caption, DWORD pid = 0);
 HWND waitForWindow(std::string_view caption, DWORD pid = 0, Patience patience = kPatience);
 bool waitUntilGone(HWND hwnd, Patience patience = kPatience);
+// Any top-level window with this caption of process `pid`, shown or hidden.
+HWND findAnyWindow(std::string_view caption, DWORD pid);
 
 struct Child {
     HWND hwnd = nullptr;
@@ -42,7 +44,12 @@ std::string textOf(HWND hwnd);  // UTF-8; empty when the window does not answer 
 bool press(HWND button);        // posted: the click happens in the program's own time
 // A key pressed and released on the control that has the focus in `window`'s thread.
 bool pressKey(HWND window, WORD key);
-HWND focusOf(HWND window);  // the focused window of the thread that owns `window`
+HWND focusOf(HWND window);   // the focused window of the thread that owns `window`
+HWND activeOf(HWND window);  // the active window of that thread
+// Types `text` into an edit box at its caret, character by character.
+bool typeInto(HWND box, std::string_view text);
+std::vector<std::string> itemsOf(HWND list);  // a list box's entries, UTF-8
+int selectionOf(HWND list);                   // -1 when nothing is selected
 
 struct MessageBoxShown {
     HWND hwnd = nullptr;
@@ -51,5 +58,24 @@ struct MessageBoxShown {
 // A message box of process `pid` (any process when 0), once it shows.
 std::optional<MessageBoxShown> waitForMessageBox(DWORD pid = 0, Patience patience = kPatience);
 bool pressBoxButton(HWND box, int id = IDOK);
+
+// A program started from here, ended by force if it still runs when this goes.
+class StartedProgram {
+  public:
+    explicit StartedProgram(std::string_view path);
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+    ~StartedProgram();
+
+    bool started() const { return process_.hProcess != nullptr; }
+    DWORD startError() const { return startError_; }
+    DWORD pid() const { return process_.dwProcessId; }
+    bool ended(Patience patience = Patience(0)) const;
+    DWORD exitCode() const;
+
+  private:
+    PROCESS_INFORMATION process_{};
+    DWORD startError_ = 0;
+};
 
 }  // namespace automation

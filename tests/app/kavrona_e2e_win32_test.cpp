@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "app/automation_win32.h"
@@ -64,39 +65,21 @@ class KavronaProgram : public testing::Test {
         wchar_t display[8];
         if (!GetEnvironmentVariableW(L"DISPLAY", display, 8))
             GTEST_SKIP() << "needs an X display (scripts/test.sh starts one)";
-        std::wstring command = widen(KAVRONA_EXE);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process_))
-            << "cannot start " << KAVRONA_EXE << ": error " << GetLastError();
-        main_ = waitForWindow(kMainCaption, process_.dwProcessId);
+        program_.emplace(KAVRONA_EXE);
+        ASSERT_TRUE(program_->started())
+            << "cannot start " << KAVRONA_EXE << ": error " << program_->startError();
+        main_ = waitForWindow(kMainCaption, program_->pid());
         ASSERT_TRUE(main_) << "no main window";
     }
 
-    void TearDown() override {
-        if (!process_.hProcess) return;
-        if (!ended()) TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 5000);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-
-    bool ended(Patience patience = Patience(0)) {
-        return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(patience.count())) ==
-               WAIT_OBJECT_0;
-    }
-    DWORD exitCode() {
-        DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
+    bool ended(Patience patience = Patience(0)) { return program_->ended(patience); }
+    DWORD exitCode() { return program_->exitCode(); }
     HWND button(const char* caption) { return childWithText(main_, "Button", caption); }
     std::string focused() { return textOf(focusOf(main_)); }
     // The message box the program shows now: its text, after checking its title and
     // closing it with OK.
     std::string answer() {
-        std::optional<MessageBoxShown> box = waitForMessageBox(process_.dwProcessId);
+        std::optional<MessageBoxShown> box = waitForMessageBox(program_->pid());
         if (!box) return "(no message box)";
         EXPECT_EQ("Kavrona", box->title);
         EXPECT_TRUE(pressBoxButton(box->hwnd));
@@ -104,7 +87,7 @@ class KavronaProgram : public testing::Test {
         return box->text;
     }
 
-    PROCESS_INFORMATION process_{};
+    std::optional<StartedProgram> program_;  // ended by force if a test leaves it running
     HWND main_ = nullptr;
 };
 
@@ -227,6 +210,15 @@ TEST_F(KavronaProgram, KeyboardTabsInTableOrderAndEnterPressesTheButton) {
         ASSERT_TRUE(waitFor([&] { return focusOf(main_) == next; }))
             << "expected \"" << textOf(next) << "\", focus on \"" << focused() << "\"";
     }
+}
+
+// Each letter typed comes back to the box through the runtime; the caret must stay
+// after it.
+TEST_F(KavronaProgram, TypedLettersFollowOneAnother) {
+    HWND report = nthChild(main_, "Edit", 0);
+    ASSERT_TRUE(typeInto(report, "Poznámka: řádek"));
+    EXPECT_TRUE(waitFor([&] { return textOf(report) == "Poznámka: řádek"; }))
+        << "the box shows \"" << textOf(report) << "\"";
 }
 
 TEST_F(KavronaProgram, ZavritEndsTheProgram) {

@@ -5,17 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
-#include <cwctype>
 #include <optional>
-#include <sstream>
 #include <thread>
 #include <vector>
 
 #include "hardware/procesor_details.h"
 #include "platform/utf16_win32.h"
 #include "platform/wmi.h"
+#include "platform/wmic_win32.h"
 
 namespace {
 
@@ -28,29 +25,6 @@ std::string lower(std::string text) {
         return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     });
     return text;
-}
-
-// The processor names as `wmic cpu get name` prints them, one a line under its
-// header, padded with blanks to the widest. Nothing when wmic does not start.
-std::optional<std::vector<std::string>> wmicCpuNames() {
-    FILE* wmic = _wpopen(L"wmic cpu get name 2>NUL", L"rb");
-    if (!wmic) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, wmic)) > 0;) bytes.append(buffer, n);
-    if (_pclose(wmic) != 0) return std::nullopt;
-
-    // Redirected, wmic writes UTF-16 with a byte-order mark.
-    std::wstring wide(bytes.size() / 2, L'\0');
-    std::memcpy(wide.data(), bytes.data(), wide.size() * 2);
-    std::wistringstream lines(wide.substr(!wide.empty() && wide[0] == 0xFEFF ? 1 : 0));
-    std::vector<std::string> names;
-    std::wstring line;
-    for (bool header = true; std::getline(lines, line); header = false) {
-        while (!line.empty() && std::iswspace(line.back())) line.pop_back();
-        if (!header && !line.empty()) names.push_back(narrow(line));
-    }
-    return names;
 }
 
 // COM as the program starts it, once for the tests of this file.
@@ -131,7 +105,7 @@ TEST_F(RealWmi, ItemOfAPathWithoutInstanceFails) {
 }
 
 TEST_F(RealWmi, NameIsWhatWmicReads) {
-    std::optional<std::vector<std::string>> wmic = wmicCpuNames();
+    std::optional<std::vector<std::string>> wmic = wmicCpu(L"name");
     if (!wmic && !underWine()) GTEST_SKIP() << "this Windows has no wmic";
     ASSERT_TRUE(wmic) << "wmic did not run";
     std::vector<std::string> names;
