@@ -9,7 +9,8 @@ wineserver=/usr/lib/wine/wineserver
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 
 build_native() {
-  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAVRONA_SANITIZE=ON >/dev/null
+  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAVRONA_SANITIZE=ON \
+    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
   cmake --build "$root/build/native"
 }
 
