@@ -49,8 +49,16 @@ bool hasNul(const std::string& text) {
     return text.find('\0') != std::string::npos;
 }
 
-// The value as its last answer's type says, or an error; never anything else.
-void checkValue(const RegistryResult& result, const RegistryAnswer& last, uint32_t buffer) {
+// The bytes that arrived, less up to `most` NUL terminators where there are any.
+std::string withoutTerminators(std::string bytes, int most) {
+    for (; most > 0 && !bytes.empty() && bytes.back() == '\0'; --most) bytes.pop_back();
+    return bytes;
+}
+
+// The value as its last answer's type says, or an error; never anything else. Text
+// keeps every byte that arrived before its terminators.
+void checkValue(CodePage& ansi, const RegistryResult& result, const RegistryAnswer& last,
+                uint32_t buffer) {
     if (result.error) {
         require(std::holds_alternative<std::monostate>(result.value));
         require(!result.error->description.empty());
@@ -58,11 +66,16 @@ void checkValue(const RegistryResult& result, const RegistryAnswer& last, uint32
     }
     require(last.code == kErrorSuccess);
     size_t arrived = std::min<size_t>({last.length, last.data.size(), buffer});
+    std::string bytes = last.data.substr(0, arrived);
     switch (last.type) {
         case 1:
         case 2:
+            require(std::get<std::string>(result.value) ==
+                    ansi.toUtf8(withoutTerminators(bytes, 1)));
+            break;
         case 7:
-            require(std::holds_alternative<std::string>(result.value));
+            require(std::get<std::string>(result.value) ==
+                    ansi.toUtf8(withoutTerminators(bytes, 2)));
             break;
         case 3:
             require(std::get<std::vector<uint8_t>>(result.value).size() == arrived);
@@ -101,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (keyThere) {
         size_t asked = fake.registry.queries.size();
         require(asked == probe.size());
-        checkValue(read, probe.back(), fake.registry.queries.back().second);
+        checkValue(fake.ansi, read, probe.back(), fake.registry.queries.back().second);
     } else {
         require(!read.error && std::holds_alternative<std::monostate>(read.value));
     }
