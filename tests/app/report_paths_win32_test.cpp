@@ -40,6 +40,10 @@ struct PathCase {
     DWORD reason = 0;
 };
 
+void PrintTo(const PathCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 PathCase saved(const char* name, std::wstring typed, std::wstring lands, size_t fullLength = 0) {
     return {name, std::move(typed), Expect::Saved, std::move(lands), fullLength, 0};
 }
