@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzzers with clang and runs each for a bounded time (FUZZ_SECONDS, 30 by
-# default). Any crash fails the run. The seed corpora in fuzz/corpus stay as they are.
+# default), as many at once as there are processors. Any crash, and any input that
+# runs longer than 10 s, fails the run. The seed corpora in fuzz/corpus stay as they are.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${FUZZ_SECONDS:-30}
@@ -8,17 +9,35 @@ build=$root/build/fuzz
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKAVRONA_FUZZ=ON -DKAVRONA_TESTS=OFF >/dev/null
 cmake --build "$build"
-status=0
-for fuzzer in "$build"/fuzz/*_fuzz; do
+
+run() {  # one fuzzer; its verdict in $build/<name>.verdict
+  local fuzzer=$1 name work
   name=$(basename "$fuzzer" _fuzz)
   work=$(mktemp -d)
   [ -d "$root/fuzz/corpus/$name" ] && cp -r "$root/fuzz/corpus/$name/." "$work/"
-  if "$fuzzer" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="$build/$name-" "$work" \
-    >"$build/$name.log" 2>&1; then
-    echo "fuzz $name: $(grep -o 'Done [0-9]* runs' "$build/$name.log" | tail -1) in ${seconds}s, no crash"
+  if "$fuzzer" -max_total_time="$seconds" -timeout=10 -print_final_stats=0 \
+    -artifact_prefix="$build/$name-" "$work" >"$build/$name.log" 2>&1; then
+    echo "fuzz $name: $(grep -o 'Done [0-9]* runs' "$build/$name.log" | tail -1) in ${seconds}s, no crash" \
+      >"$build/$name.verdict"
   else
-    echo "fuzz $name: FAILED (see $build/$name.log)"; tail -30 "$build/$name.log"; status=1
+    { echo "fuzz $name: FAILED (see $build/$name.log)"; tail -30 "$build/$name.log"; } >"$build/$name.verdict"
   fi
   rm -rf "$work"
+}
+
+fuzzers=("$build"/fuzz/*_fuzz)
+running=0
+for fuzzer in "${fuzzers[@]}"; do
+  if [ $running -ge "$(nproc)" ]; then wait -n; running=$((running - 1)); fi
+  run "$fuzzer" &
+  running=$((running + 1))
+done
+wait
+status=0
+for fuzzer in "${fuzzers[@]}"; do
+  verdict=$build/$(basename "$fuzzer" _fuzz).verdict
+  cat "$verdict"
+  grep -q '^fuzz .*: FAILED' "$verdict" && status=1
+  rm -f "$verdict"
 done
 exit $status

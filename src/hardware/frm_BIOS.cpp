@@ -26,6 +26,14 @@ RegistryResult unknownType() {
     return failed(kUnknownValueType, "Neznámý typ hodnoty");
 }
 
+// Text values may be stored without their terminators (Wine then answers with one
+// NUL at the end, Windows with none): only NULs that are there are dropped, so that
+// no character goes with them.
+std::string withoutTerminators(std::string data, int most) {
+    for (; most > 0 && !data.empty() && data.back() == '\0'; --most) data.pop_back();
+    return data;
+}
+
 }  // namespace
 
 frm_BIOS::frm_BIOS(Kavrona& program) : Window(program.app, kBiosLayout), program(program) {}
@@ -47,7 +55,7 @@ RegistryResult frm_BIOS::GetRegistryValue(uint32_t hKey, const std::string& KeyN
         case kRegSz:
         case kRegExpandSz:
             if (data.empty()) return failed(5, "Invalid procedure call or argument");
-            return {os.ansi.toUtf8(data.substr(0, data.size() - 1)), std::nullopt};
+            return {os.ansi.toUtf8(withoutTerminators(data, 1)), std::nullopt};
         case kRegBinary:
             if (data.empty()) return failed(9, "Subscript out of range");
             return {std::vector<uint8_t>(data.begin(), data.end()), std::nullopt};
@@ -59,7 +67,7 @@ RegistryResult frm_BIOS::GetRegistryValue(uint32_t hKey, const std::string& KeyN
         }
         case kRegMultiSz:
             if (data.size() < 2) return failed(5, "Invalid procedure call or argument");
-            return {os.ansi.toUtf8(data.substr(0, data.size() - 2)), std::nullopt};
+            return {os.ansi.toUtf8(withoutTerminators(data, 2)), std::nullopt};
         default:
             return unknownType();
     }

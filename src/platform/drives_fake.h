@@ -26,6 +26,8 @@ struct FakeDrive {
 struct FakeDrives : Drives {
     std::map<char, FakeDrive> drives;  // by upper-case letter
     bool listFails = false;
+    // Bytes the list call hands over in place of the drives' roots, well formed or not.
+    std::optional<std::string> listBytes;
     std::vector<std::string> calls;  // "list", "type C:\", "volume C:\", "space C:\", in order
 
     FakeDrive& add(char letter, uint32_t serial, std::string label = {}) {
@@ -44,8 +46,9 @@ struct FakeDrives : Drives {
     uint32_t getLogicalDriveStrings(std::string& buffer) override {
         calls.push_back("list");
         if (listFails) return 0;
-        std::string list;
-        for (const auto& [letter, d] : drives) list += std::string{letter, ':', '\\', '\0'};
+        std::string list = listBytes.value_or("");
+        if (!listBytes)
+            for (const auto& [letter, d] : drives) list += std::string{letter, ':', '\\', '\0'};
         if (list.size() + 1 > buffer.size()) return static_cast<uint32_t>(list.size() + 1);
         std::copy(list.begin(), list.end(), buffer.begin());
         buffer[list.size()] = '\0';

@@ -24,10 +24,26 @@ FileOutcome failed(DWORD code) {
     return {false, systemReason(code)};
 }
 
+// Why the path names no file that Windows would write: reserved names such as
+// NUL.txt or COM1.txt, in any folder, are devices that take the record and keep
+// nothing; and Windows without long-path support refuses full paths of MAX_PATH
+// characters and more, which Wine writes. 0 when the path may be opened.
+DWORD unfitPath(const std::wstring& path) {
+    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return GetLastError();
+    std::wstring full(n, L'\0');
+    full.resize(GetFullPathNameW(path.c_str(), n, full.data(), nullptr));
+    if (full.starts_with(L"\\\\?\\")) return 0;
+    if (full.starts_with(L"\\\\.\\")) return ERROR_INVALID_NAME;
+    if (full.size() >= MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
+    return 0;
+}
+
 }  // namespace
 
 FileOutcome Win32Files::append(const std::string& ansiPath, std::string_view bytes) {
     std::wstring path = fromAnsi(ansiPath);
+    if (DWORD code = unfitPath(path)) return failed(code);
     // Write access rather than append-only access, so that a short write can be cut back.
     FileHandle file{CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr)};

@@ -40,6 +40,19 @@ PrinterOutcome failedSpooling() {
     return lastFailure(ERROR_PRINT_CANCELLED);
 }
 
+// The system's reasons for these two say nothing to the user: "file not found" when
+// there is no default printer, and under Wine "invalid handle" when the queue does
+// not take the job (refused, or CUPS gone since the printer was opened).
+PrinterOutcome noDefaultPrinter() {
+    DWORD code = GetLastError();
+    if (code != ERROR_FILE_NOT_FOUND) return failed(code);
+    return {false, "Není nastavena žádná výchozí tiskárna."};
+}
+
+PrinterOutcome notQueued() {
+    return {false, "Tisková fronta úlohu nepřijala."};
+}
+
 // Units per inch of the scale modes positions can be given in.
 double unitsPerInch(int16_t mode) {
     switch (mode) {
@@ -88,9 +101,9 @@ PrinterOutcome Win32Printer::open() {
     auto job = std::make_unique<Job>();
     DWORD size = 0;
     GetDefaultPrinterA(nullptr, &size);
-    if (size == 0) return failed(GetLastError());
+    if (size == 0) return noDefaultPrinter();
     job->name.assign(size, '\0');
-    if (!GetDefaultPrinterA(job->name.data(), &size)) return failed(GetLastError());
+    if (!GetDefaultPrinterA(job->name.data(), &size)) return noDefaultPrinter();
     job->name.resize(job->name.find('\0'));
 
     PrinterHandle printer;
@@ -196,7 +209,7 @@ PrinterOutcome Win32Printer::endDoc() {
     if (job->pageOpen && EndPage(job->dc) <= 0) return failedSpooling();
     job->pageOpen = false;
     if (!job->started) return {};
-    if (EndDoc(job->dc) <= 0) return failedSpooling();
+    if (EndDoc(job->dc) <= 0) return notQueued();
     job->started = false;
     return {};
 }

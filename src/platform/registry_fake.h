@@ -9,7 +9,7 @@ struct ScriptedValue {
     uint32_t type = 0;
     std::string data;
     // Answers in turn, one per query, in place of what `data` would give; the last
-    // one stays.
+    // one stays. Their data is cut to the buffer offered, as the system's would be.
     std::vector<RegistryAnswer> answers;
 };
 
@@ -39,6 +39,7 @@ struct FakeRegistry : Registry {
             if (!v.answers.empty()) {
                 RegistryAnswer a = v.answers.front();
                 if (v.answers.size() > 1) v.answers.erase(v.answers.begin());
+                if (a.data.size() > bufferSize) a.data.resize(bufferSize);
                 return a;
             }
             auto length = static_cast<uint32_t>(v.data.size());

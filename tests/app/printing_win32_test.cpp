@@ -1,5 +1,6 @@
 // Printing on the machine's CUPS through Wine; printing_win32_test.sh sets up the
-// printer, hands over the report and reads back what arrived.
+// printer, hands over the report and reads back what arrived. The faults are in
+// printer_faults_win32_test.cpp.
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,6 @@
 #include "app/real_program_win32.h"
 
 namespace {
-
-const std::string kFailure = "Tisk se nezdařil.\r\n";
 
 struct PrintingByScript : testing::Test {
     RealProgram program;
@@ -26,15 +25,6 @@ struct PrintingByScript : testing::Test {
         form1.cmd_Save.setFocus();
     }
     std::vector<std::string> texts() { return program.dialogs.texts(); }
-    void expectFailureLast() {
-        ASSERT_FALSE(program.dialogs.shown.empty());
-        const ShownMessage& last = program.dialogs.shown.back();
-        EXPECT_TRUE(last.text.starts_with(kFailure) && last.text.size() > kFailure.size())
-            << last.text;
-        EXPECT_EQ(kStopIcon, last.style);
-        EXPECT_EQ("Tisk dat ...", last.title);
-        EXPECT_EQ(&form1.cmd_Save, form1.focus());
-    }
 };
 
 TEST_F(PrintingByScript, ReportGoesToTheQueue) {
@@ -43,19 +33,6 @@ TEST_F(PrintingByScript, ReportGoesToTheQueue) {
         (std::vector<std::string>{"Tiskout dokument?", "Přenos do tiskového frontu ukončen."}),
         texts());
     EXPECT_EQ(&form1.cmd_End, form1.focus());
-}
-
-TEST_F(PrintingByScript, RefusedJobShowsTheFailure) {
-    form1.cmd_Print.click();
-    ASSERT_EQ(2u, texts().size());
-    EXPECT_EQ("Tiskout dokument?", texts()[0]);
-    expectFailureLast();
-}
-
-TEST_F(PrintingByScript, NoPrinterShowsTheFailureWithoutAsking) {
-    form1.cmd_Print.click();
-    ASSERT_EQ(1u, texts().size());
-    expectFailureLast();
 }
 
 }  // namespace

@@ -93,20 +93,8 @@ TEST_F(SavingWin32, RecordHasTheBytesAndACzechDate) {
     EXPECT_EQ(2 * bytes.size(), bytesOf(file).size());
 }
 
-TEST_F(SavingWin32, MissingFolderAndFolderPathAreRefused) {
-    expectRefused(folder / "nic" / "Kavrona.txt", "");
-    EXPECT_FALSE(fs::exists(folder / "nic"));
-    fs::create_directory(folder / "slozka.txt");
-    expectRefused(folder / "slozka.txt", "");
-    EXPECT_TRUE(fs::is_directory(folder / "slozka.txt"));
-}
-
-TEST_F(SavingWin32, NameOutsideTheCodePageIsRefusedWithoutSubstitutes) {
-    expectRefused(folder / L"\u65E5\u672C.txt", "");
-    EXPECT_TRUE(fs::is_empty(folder));
-}
-
-// Files the Linux side has prepared: one made immutable, one on a full disk.
+// A file the Linux side has prepared on a full disk. The report path cases are in
+// report_paths_win32_test.cpp.
 struct SavingFaultsByScript : SavingWin32 {
     void refuses(const char* variable) {
         const char* name = std::getenv(variable);
@@ -117,10 +105,6 @@ struct SavingFaultsByScript : SavingWin32 {
         expectRefused(file, before);
     }
 };
-
-TEST_F(SavingFaultsByScript, ReadOnlyFile) {
-    refuses("KAVRONA_READ_ONLY_FILE");
-}
 
 TEST_F(SavingFaultsByScript, FullDisk) {
     refuses("KAVRONA_FULL_DISK_FILE");

@@ -51,6 +51,10 @@ TEST_F(BiosWindow, ValueTypes) {
         {4, "\xFF\xFF\xFF\xFF"s, int32_t{-1}},
         {7, "AMI\0Ver 1\0\0"s, "AMI\0Ver 1"s},
         {7, "\0\0"s, ""s},
+        // Stored without terminators: every character stays.
+        {1, "ABC"s, "ABC"s},
+        {7, "AB\0CD\0"s, "AB\0CD"s},
+        {7, "AB\0CD"s, "AB\0CD"s},
     };
     for (const auto& c : cases) {
         int closed = fake.registry.closed;

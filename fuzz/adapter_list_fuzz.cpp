@@ -1,0 +1,55 @@
+// Any adapter list: any status, any number of adapters, any bytes as each first
+// address (the 16-byte field, not always ended by a NUL). Step 2 of the report
+// reports the first real address or none, and always goes on.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "app/kavrona.h"
+#include "platform/platform_fake.h"
+#include "require.h"
+
+namespace {}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    FakePlatform fake;
+    AdapterList& list = fake.network.answer;
+    list.status = static_cast<AdapterStatus>(in.ConsumeIntegralInRange(0, 2));
+    while (in.remaining_bytes() > 0 && list.firstAddresses.size() < 64) {
+        // Mostly what the field holds, sometimes a few well-known addresses.
+        switch (in.ConsumeIntegralInRange(0, 7)) {
+            case 0:
+                list.firstAddresses.emplace_back("0.0.0.0");
+                break;
+            case 1:
+                list.firstAddresses.emplace_back();
+                break;
+            default:
+                list.firstAddresses.push_back(in.ConsumeRandomLengthString(16));
+        }
+    }
+    HeadlessView view;
+    Kavrona k{fake.platform(), view};
+    k.start();
+    Form1& form1 = k.form1;
+    form1.tb_Forms_show.onChange = nullptr;
+    form1.tb_Forms_show.setText("2");
+    k.ip_adress.show();
+
+    std::string expected;
+    if (list.status == AdapterStatus::Ok) {
+        for (const std::string& address : list.firstAddresses) {
+            std::string text = fake.ansi.toUtf8(address);
+            if (!text.empty() && text != "0.0.0.0") {
+                expected = text;
+                break;
+            }
+        }
+    }
+    require(form1.tb_Info.text() == "\r\nIP adresa: " + expected + "\r\n\r\n");
+    require(form1.tb_Forms_show.text() == "3" && !k.ip_adress.loaded());
+    require(fake.network.calls == 1 && fake.dialogs.shown.empty());
+    return 0;
+}

@@ -1,0 +1,47 @@
+// Any bytes as the three system folders, and any text cut at its first NUL:
+// "DIR pro Windows" shows three boxes, each the folder up to its first NUL.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "app/kavrona.h"
+#include "facts/Module1.h"
+#include "platform/platform_fake.h"
+#include "require.h"
+
+namespace {
+
+// What a box must show for the folder bytes: the call writes them and a NUL into a
+// buffer of 256 spaces when they fit, and nothing when they do not.
+std::string shownFor(Cp1250CodePage& ansi, const std::string& folder) {
+    std::string buffer(256, ' ');
+    if (folder.size() < buffer.size()) buffer.replace(0, folder.size() + 1, folder + '\0');
+    std::string text = ansi.toUtf8(buffer);
+    return text.substr(0, text.find('\0'));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    std::string text = in.ConsumeRandomLengthString(1024);
+    std::string cut = Module1::CutAtNull(text);
+    require(text.starts_with(cut) && cut.find('\0') == std::string::npos);
+    require(cut.size() == text.size() || text[cut.size()] == '\0');
+
+    FakePlatform fake;
+    fake.systemFolders.windows = in.ConsumeRandomLengthString(300);
+    fake.systemFolders.temp = in.ConsumeRandomLengthString(300);
+    fake.systemFolders.system = in.ConsumeRemainingBytesAsString();
+    HeadlessView view;
+    Kavrona k{fake.platform(), view};
+    k.start();
+    k.form1.Command2.click();
+    require(fake.dialogs.texts() ==
+            std::vector<std::string>{shownFor(fake.ansi, fake.systemFolders.windows),
+                                     shownFor(fake.ansi, fake.systemFolders.temp),
+                                     shownFor(fake.ansi, fake.systemFolders.system)});
+    require(fake.systemFolders.asked == "WTS" && k.form1.tb_Info.text().empty());
+    return 0;
+}
