@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "in_process.h"
+#include "platform/com_win32.h"
 #include "platform/utf16_win32.h"
 #include "processes.h"
 #include "table.h"
@@ -29,17 +30,6 @@ constexpr double kWarmTargetMs = 100;
 constexpr double kSectionsTargetMs = 5;
 constexpr uint64_t kPrivateTarget = 10ull << 20;
 constexpr uint64_t kShippedSizeTarget = 3ull << 19;  // 1.5 MB
-
-// COM as Kavrona starts it.
-struct ComApartment {
-    HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ComApartment() = default;
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (SUCCEEDED(started)) CoUninitialize();
-    }
-};
 
 std::wstring ownPath() {
     wchar_t path[MAX_PATH];

@@ -7,20 +7,11 @@
 #include <objbase.h>
 
 #include "app/kavrona.h"
+#include "platform/com_win32.h"
 #include "platform/platform_win32.h"
 #include "ui/view_win32.h"
 
 namespace {
-
-struct ComApartment {
-    HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ComApartment() = default;
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (SUCCEEDED(started)) CoUninitialize();
-    }
-};
 
 int runMessageLoop(Win32View& view) {
     MSG msg{};

@@ -1,5 +1,6 @@
 #pragma once
-// Owners for COM pointers, BSTRs and VARIANTs: released on every path out.
+// COM on the thread, and owners for COM pointers, BSTRs and VARIANTs: released on
+// every path out.
 
 #include <windows.h>
 
@@ -7,6 +8,18 @@
 
 #include <string_view>
 #include <utility>
+
+// COM on this thread, apartment-threaded, for as long as it lives: WMI needs it
+// on the user-interface thread.
+struct ComApartment {
+    HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ComApartment() = default;
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (SUCCEEDED(started)) CoUninitialize();
+    }
+};
 
 template <class T>
 class ComRef {
