@@ -17,6 +17,7 @@
 #include <set>
 
 #include "app/real_program_win32.h"
+#include "app/report_record_win32.h"
 #include "platform/system_reason_win32.h"
 #include "platform/utf16_win32.h"
 
@@ -90,14 +91,6 @@ const PathCase kCases[] = {
     writeRefused("DeviceNameAux", L"aux.txt", ERROR_INVALID_NAME),
 };
 
-const std::string kReport = "Řádek žluťoučký";
-const std::string kStampBytes =
-    "\xC8"
-    "as z\xE1pisu: ";
-const std::string kRecordTail =
-    "\r\n\xD8\xE1"
-    "dek \x9Elu\x9Dou\xE8k\xFD\r\n" +
-    std::string(68, '#') + "\r\n";
 const std::string kNotInTheCodePage =
     "Název souboru obsahuje znaky, které znaková sada systému neumí zapsat.";
 const std::string kOlder = "star\x9A\xED z\xE1znam\r\n";

@@ -9,18 +9,12 @@
 #include <regex>
 
 #include "app/real_program_win32.h"
+#include "app/report_record_win32.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kStampBytes =
-    "\xC8"
-    "as z\xE1pisu: ";
-const std::string kRecordTail =
-    "\r\n\xD8\xE1"
-    "dek \x9Elu\x9Dou\xE8k\xFD\r\n" +
-    std::string(68, '#') + "\r\n";
 const std::string kFailure = "Soubor se nepodařilo uložit.\r\n";
 
 std::string bytesOf(const fs::path& file) {
@@ -37,7 +31,7 @@ struct SavingWin32 : testing::Test {
     void SetUp() override {
         ASSERT_EQ(1250u, GetACP()) << "run with LANG=cs_CZ.UTF-8 LC_ALL=cs_CZ.UTF-8";
         fs::create_directories(folder);
-        form1.tb_Info.setText("Řádek žluťoučký");
+        form1.tb_Info.setText(kReport);
         form1.tb_Txt_DIR.setFocus();
     }
     void TearDown() override { fs::remove_all(folder); }
