@@ -26,9 +26,9 @@ RegistryResult unknownType() {
     return failed(kUnknownValueType, "Neznámý typ hodnoty");
 }
 
-// Text values may be stored without their terminators (Wine then answers with one
-// NUL at the end, Windows with none): only NULs that are there are dropped, so that
-// no character goes with them.
+// Text values may be stored without their terminators (Wine then hands back a list
+// with one NUL at its end, not two): only NULs that are there are dropped, so that no
+// character goes with them.
 std::string withoutTerminators(std::string data, int most) {
     for (; most > 0 && !data.empty() && data.back() == '\0'; --most) data.pop_back();
     return data;
