@@ -61,6 +61,10 @@ bool waitFor(const std::function<bool()>& done, Patience patience) {
     return true;
 }
 
+bool holds(const std::function<bool()>& state, Patience patience) {
+    return !waitFor([&] { return !state(); }, patience);
+}
+
 HWND findWindow(std::string_view caption, DWORD pid) {
     return findTopLevel(
         [&](HWND hwnd) { return (!pid || processOf(hwnd) == pid) && textOf(hwnd) == caption; });
