@@ -55,9 +55,10 @@ start_cupsd() {
   /usr/sbin/cupsd -c "$work/cupsd.conf" -s "$work/cups-files.conf" -f &
   cupsd_pid=$!
   for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q 'is running' && return 0; sleep 0.1; done
-  echo "FAILED: a cupsd of our own did not start within 10 s; its log:"
+  echo "a cupsd of our own did not start within 10 s; its log:"
   cat "$work/log/error_log" 2>/dev/null
-  exit 1
+  not_run "PrinterFaultsByScript.*: a cupsd of the test's own did not start (see its log above)"
+  end_wrapper
 }
 start_cupsd
 queue=kavrona-fault-$$
