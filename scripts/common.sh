@@ -7,6 +7,10 @@ export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# A step that fails where no check expected it still says what it was.
+set -E
+trap 'echo "FAILED: ${BASH_SOURCE[0]##*/} line $LINENO: $BASH_COMMAND (exit status $?)" >&2' ERR
+
 fail() {
   echo "FAILED: $*" >&2
   exit 1
@@ -86,8 +90,8 @@ start_wine() {  # one Wine session for everything that follows, so each program 
 
 stop_all() {
   local wineserver
-  wineserver=$(wineserver_path) && "$wineserver" -k </dev/null >/dev/null 2>&1
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  if wineserver=$(wineserver_path); then "$wineserver" -k </dev/null >/dev/null 2>&1 || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   xvfb_pid=""
   return 0
 }

@@ -34,7 +34,8 @@ if [ ! -f "$tarball" ]; then
   rm -rf "$work/bootstrap"
   quietly "debootstrap" debootstrap --variant=minbase bookworm "$work/bootstrap" "$url" ||
     fail "debootstrap (output above; its log is $work/bootstrap/debootstrap/debootstrap.log)"
-  tar -C "$work/bootstrap" -cf "$tarball.part" . && mv "$tarball.part" "$tarball"
+  tar -C "$work/bootstrap" -cf "$tarball.part" . || fail "packing the root into $tarball"
+  mv "$tarball.part" "$tarball"
   rm -rf "$work/bootstrap"
 fi
 
