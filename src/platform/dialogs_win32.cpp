@@ -13,14 +13,7 @@ class ProgramDisabled {
   public:
     explicit ProgramDisabled(HWND owner)
         : owner_(owner), focus_(GetFocus()), active_(GetActiveWindow()) {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM self) -> BOOL {
-                auto* me = reinterpret_cast<ProgramDisabled*>(self);
-                if (hwnd != me->owner_ && IsWindowEnabled(hwnd)) me->disabled_.push_back(hwnd);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(this));
+        EnumThreadWindows(GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(this));
         for (HWND hwnd : disabled_) EnableWindow(hwnd, FALSE);
     }
     ProgramDisabled(const ProgramDisabled&) = delete;
@@ -35,6 +28,13 @@ class ProgramDisabled {
     }
 
   private:
+    // A function, not a lambda: 32-bit Windows calls it as __stdcall.
+    static BOOL CALLBACK collect(HWND hwnd, LPARAM self) {
+        auto* me = reinterpret_cast<ProgramDisabled*>(self);
+        if (hwnd != me->owner_ && IsWindowEnabled(hwnd)) me->disabled_.push_back(hwnd);
+        return TRUE;
+    }
+
     HWND owner_, focus_, active_;
     std::vector<HWND> disabled_;
 };

@@ -5,11 +5,13 @@ set -euo pipefail
 tests_exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/scripts/common.sh"
+source "$root/tests/expect_cases.sh"
+wineserver=$(wineserver_path) || fail "wineserver not found; scripts/setup.sh installs Wine"
 build_prefix=$WINEPREFIX
 # The test starts Kavrona.exe from its working folder: the build's top folder.
 build_dir=$(dirname "$tests_exe")
 [ -f "$build_dir/Kavrona.exe" ] || build_dir=$(dirname "$build_dir")
-[ -f "$build_dir/Kavrona.exe" ] || { echo "no Kavrona.exe beside $tests_exe"; exit 1; }
+[ -f "$build_dir/Kavrona.exe" ] || fail "no Kavrona.exe beside $tests_exe"
 
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix
@@ -20,7 +22,7 @@ cleanup() {
 trap cleanup EXIT
 cp -a "$build_prefix" "$WINEPREFIX"
 "$wineserver" -p </dev/null >/dev/null 2>&1
-"$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
+quietly "starting Wine in the test's prefix" "$root/scripts/wine-run" cmd /c exit
 
 versions=(
   "winxp64:Windows XP Professional x64 Edition"
@@ -33,19 +35,12 @@ versions=(
   "win81:Windows 8.1"
   "win10:Windows 10"
 )
-ran=0
 for entry in "${versions[@]}"; do
   version=${entry%%:*}
   echo "== winecfg -v $version"
-  if ! "$root/scripts/wine-run" winecfg -v "$version" </dev/null >"$work/winecfg.log" 2>&1; then
-    echo "winecfg -v $version failed:"
-    cat "$work/winecfg.log"
-    exit 1
-  fi
-  (cd "$build_dir" &&
-    KAVRONA_WINDOWS_NAME=${entry#*:} "$root/scripts/wine-run" "$tests_exe" \
-      --gtest_filter='WindowsVersionByScript.*' </dev/null) | tee "$work/run.log"
-  grep -q '^\[  PASSED  \] 1 test\.' "$work/run.log" || { echo "no case ran for $version"; exit 1; }
-  ran=$((ran + 1))
+  quietly "setting the Windows version" "$root/scripts/wine-run" winecfg -v "$version" ||
+    fail "winecfg -v $version"
+  (cd "$build_dir" && expect_cases 1 env KAVRONA_WINDOWS_NAME="${entry#*:}" \
+    "$root/scripts/wine-run" "$tests_exe" --gtest_filter='WindowsVersionByScript.*' </dev/null)
 done
-echo "$ran Windows versions named as they should be"
+echo "${#versions[@]} Windows versions named as they should be"
