@@ -54,13 +54,13 @@ FileOutcome Win32Files::append(const std::string& ansiPath, std::string_view byt
     if (!SetFilePointerEx(file.h, LARGE_INTEGER{}, &oldEnd, FILE_END))
         return failed(GetLastError());
     DWORD written = 0;
+    BOOL wrote =
+        WriteFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     DWORD code = 0;
-    if (!WriteFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-        code = GetLastError();
-    else if (written != bytes.size())
+    if (wrote && written != bytes.size())
         code = ERROR_DISK_FULL;  // a full disk may take part of the record and report success
-    else if (!FlushFileBuffers(file.h))
-        code = GetLastError();  // the record may be only in the cache: it is not saved yet
+    else if (!wrote || !FlushFileBuffers(file.h))
+        code = GetLastError();  // unflushed, the record may be only in the cache: not saved
     if (code == 0) return {};
 
     SetFilePointerEx(file.h, oldEnd, nullptr, FILE_BEGIN);
