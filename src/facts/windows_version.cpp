@@ -8,6 +8,37 @@
 
 namespace {
 
+constexpr uint8_t kWorkstation = 1;  // VER_NT_WORKSTATION; servers and domain controllers differ
+
+std::string windows10Name(const VersionRecord& r) {
+    if (r.productType == kWorkstation) return r.buildNumber < 22000 ? "Windows 10" : "Windows 11";
+    return r.buildNumber < 17763   ? "Windows Server 2016"
+           : r.buildNumber < 20348 ? "Windows Server 2019"
+           : r.buildNumber < 26100 ? "Windows Server 2022"
+                                   : "Windows Server 2025";
+}
+
+// Versions since XP x64, where only the product type tells a workstation from a server.
+std::string ntName(const VersionRecord& r) {
+    struct Row {
+        uint32_t major, minor;
+        const char *workstation, *server;
+    };
+    static const Row rows[] = {
+        {5, 2, "Windows XP Professional x64 Edition", "Windows Server 2003"},
+        {6, 0, "Windows Vista", "Windows Server 2008"},
+        {6, 1, "Windows 7", "Windows Server 2008 R2"},
+        {6, 2, "Windows 8", "Windows Server 2012"},
+        {6, 3, "Windows 8.1", "Windows Server 2012 R2"},
+    };
+    if (r.majorVersion == 10 && r.minorVersion == 0) return windows10Name(r);
+    for (const Row& row : rows) {
+        if (row.major == r.majorVersion && row.minor == r.minorVersion)
+            return r.productType == kWorkstation ? row.workstation : row.server;
+    }
+    return "";
+}
+
 std::string versionName(const VersionRecord& r) {
     switch (r.platformId) {
         case 1:
@@ -15,12 +46,9 @@ std::string versionName(const VersionRecord& r) {
         case 2:
             if (r.majorVersion == 3) return "Windows NT 3.51";
             if (r.majorVersion == 4) return "Windows NT 4.0";
-            if (r.majorVersion == 5) {
-                return r.minorVersion == 0   ? "Windows 2000"
-                       : r.minorVersion == 1 ? "Windows XP"
-                                             : "";
-            }
-            return "";
+            if (r.majorVersion == 5 && r.minorVersion == 0) return "Windows 2000";
+            if (r.majorVersion == 5 && r.minorVersion == 1) return "Windows XP";
+            return ntName(r);
         default:
             return "Chyba";
     }

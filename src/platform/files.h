@@ -12,8 +12,8 @@ struct FileOutcome {
 struct Files {
     virtual ~Files() = default;
     // Appends `bytes` at the end of the file named by `ansiPath` (in the ANSI code
-    // page), creating it when it does not exist. Either all of `bytes` is added, or
-    // the file is left as it was and the outcome says why.
+    // page), creating it when it does not exist. Either all of `bytes` is added and on
+    // the disk, or the file is left as it was and the outcome says why.
     virtual FileOutcome append(const std::string& ansiPath, std::string_view bytes) = 0;
 };
 

@@ -54,11 +54,15 @@ FileOutcome Win32Files::append(const std::string& ansiPath, std::string_view byt
     if (!SetFilePointerEx(file.h, LARGE_INTEGER{}, &oldEnd, FILE_END))
         return failed(GetLastError());
     DWORD written = 0;
-    BOOL ok = WriteFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    if (ok && written == bytes.size()) return {};
+    BOOL wrote =
+        WriteFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    DWORD code = 0;
+    if (wrote && written != bytes.size())
+        code = ERROR_DISK_FULL;  // a full disk may take part of the record and report success
+    else if (!wrote || !FlushFileBuffers(file.h))
+        code = GetLastError();  // unflushed, the record may be only in the cache: not saved
+    if (code == 0) return {};
 
-    // A full disk may take part of the record and still report success.
-    DWORD code = ok ? ERROR_DISK_FULL : GetLastError();
     SetFilePointerEx(file.h, oldEnd, nullptr, FILE_BEGIN);
     SetEndOfFile(file.h);
     if (created) {

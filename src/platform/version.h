@@ -1,5 +1,5 @@
 #pragma once
-// The Windows version record, as GetVersionExA fills it.
+// The Windows version record, as GetVersionExA fills its extended form.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +10,7 @@ struct VersionRecord {
     uint32_t buildNumber = 0;
     uint32_t platformId = 0;
     std::array<char, 128> csdVersion{};  // ANSI service-pack text
+    uint8_t productType = 0;             // 1 a workstation, 2 a domain controller, 3 a server
 };
 
 struct VersionInfo {

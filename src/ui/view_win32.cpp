@@ -90,11 +90,21 @@ POINT centredOnMonitor(HWND hwnd, SIZE frame) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    LONG x = work.left + (work.right - work.left - frame.cx) / 2;
-    LONG y = work.top + (work.bottom - work.top - frame.cy) / 2;
+    // The whole screen, task bar included, as the user sees it.
+    const RECT& screen = monitor.rcMonitor;
+    LONG x = screen.left + (screen.right - screen.left - frame.cx) / 2;
+    LONG y = screen.top + (screen.bottom - screen.top - frame.cy) / 2;
     // On a screen too small for the window its caption stays within reach.
-    return {std::max(x, work.left), std::max(y, work.top)};
+    return {std::max(x, screen.left), std::max(y, screen.top)};
+}
+
+// The program's icon at the size the system shows it (ICON 1 in kavrona.rc); a program
+// without one, such as a test, shows the system's default.
+HICON programIcon(HINSTANCE instance, int metric) {
+    int size = GetSystemMetrics(metric);
+    auto icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size,
+                                              LR_DEFAULTCOLOR | LR_SHARED));
+    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
 void reportFailure(const wchar_t* what) {
@@ -141,7 +151,8 @@ bool Win32View::registerClass() {
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = windowProcedure;
     wc.hInstance = instance_;
-    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.hIcon = programIcon(instance_, SM_CXICON);
+    wc.hIconSm = programIcon(instance_, SM_CXSMICON);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;

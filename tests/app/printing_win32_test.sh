@@ -109,3 +109,11 @@ holds_every_line "${printed[-1]}" "$work/long.txt"
 pages=$(pdfinfo "${printed[-1]}" | sed -n 's/^Pages: *//p')
 [ "$pages" -gt 1 ] || { echo "200 lines on $pages page(s)"; exit 1; }
 echo "200 lines: every line printed, on $pages pages"
+
+# The print question of the real program stands alone: no window of it takes input.
+program_dir=$(dirname "$tests_exe")
+[ -f "$program_dir/Kavrona.exe" ] || program_dir=$(dirname "$program_dir")
+(cd "$program_dir" && expect_cases 1 "$root/scripts/wine-run" "$tests_exe" \
+  --gtest_filter='ModalBoxesByScript.*' </dev/null)
+[ -z "$(lpstat -o "$queue" 2>/dev/null)" ] || { echo "a cancelled print left a job"; exit 1; }
+echo "print question: the program waited for it, and nothing was printed"

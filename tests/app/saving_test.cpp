@@ -123,6 +123,12 @@ TEST_F(SavingTest, FailuresShowTheReasonAndLeaveFileAndFocus) {
          "The path was not found."},
         {"short write", path, [&] { fake.files.shortWrite = "The disk is full."; },
          "The disk is full."},
+        {"flush failed", path,
+         [&] {
+             fake.files.failedFlush =
+                 "The request could not be performed because of an I/O device error.";
+         },
+         "The request could not be performed because of an I/O device error."},
         {"path outside the code page", "C:\\日本\\Kavrona.txt", [] {},
          "Název souboru obsahuje znaky, které znaková sada systému neumí zapsat."},
     };

@@ -49,9 +49,11 @@ TEST_F(WindowsVersionTest, NamesFromTheVersionTable) {
         {2, 4, 0, "Windows NT 4.0"},
         {2, 5, 0, "Windows 2000"},
         {2, 5, 1, "Windows XP"},
-        {2, 5, 2, ""},
-        {2, 6, 1, ""},
-        {2, 10, 0, ""},
+        {2, 5, 3, ""},
+        {2, 6, 4, ""},
+        {2, 7, 0, ""},
+        {2, 10, 1, ""},
+        {2, 11, 0, ""},
         {2, 2, 0, ""},
         {0, 5, 1, "Chyba"},
         {3, 5, 1, "Chyba"},
@@ -60,6 +62,49 @@ TEST_F(WindowsVersionTest, NamesFromTheVersionTable) {
         os.version.record = record(c.platformId, c.major, c.minor, "SP");
         EXPECT_EQ(std::string(c.name) + " - SP", versionBox())
             << c.platformId << " " << c.major << "." << c.minor;
+    }
+}
+
+TEST_F(WindowsVersionTest, LaterVersionsNamedByProductTypeAndBuild) {
+    struct Case {
+        uint32_t major, minor, build;
+        uint8_t productType;
+        const char* name;
+    };
+    const Case cases[] = {
+        {5, 2, 3790, 1, "Windows XP Professional x64 Edition"},
+        {5, 2, 3790, 3, "Windows Server 2003"},
+        {5, 2, 3790, 2, "Windows Server 2003"},  // a domain controller is a server too
+        {6, 0, 6002, 1, "Windows Vista"},
+        {6, 0, 6002, 3, "Windows Server 2008"},
+        {6, 1, 7601, 1, "Windows 7"},
+        {6, 1, 7601, 3, "Windows Server 2008 R2"},
+        {6, 2, 9200, 1, "Windows 8"},
+        {6, 2, 9200, 3, "Windows Server 2012"},
+        {6, 3, 9600, 1, "Windows 8.1"},
+        {6, 3, 9600, 3, "Windows Server 2012 R2"},
+        {10, 0, 19045, 1, "Windows 10"},
+        {10, 0, 21999, 1, "Windows 10"},
+        {10, 0, 22000, 1, "Windows 11"},
+        {10, 0, 26100, 1, "Windows 11"},
+        {10, 0, 14393, 3, "Windows Server 2016"},
+        {10, 0, 17762, 3, "Windows Server 2016"},
+        {10, 0, 17763, 3, "Windows Server 2019"},
+        {10, 0, 20347, 3, "Windows Server 2019"},
+        {10, 0, 20348, 3, "Windows Server 2022"},
+        {10, 0, 26099, 2, "Windows Server 2022"},
+        {10, 0, 26100, 3, "Windows Server 2025"},
+        {10, 0, 22000, 0, "Windows Server 2022"},  // not a workstation
+        {5, 1, 2600, 3, "Windows XP"},             // the older rows ignore the product type
+        {4, 0, 1381, 3, "Windows NT 4.0"},
+    };
+    for (const Case& c : cases) {
+        VersionRecord r = record(2, c.major, c.minor, "");
+        r.buildNumber = c.build;
+        r.productType = c.productType;
+        os.version.record = r;
+        EXPECT_EQ(std::string(c.name) + " - ", versionBox())
+            << c.major << "." << c.minor << " build " << c.build << " type " << +c.productType;
     }
 }
 

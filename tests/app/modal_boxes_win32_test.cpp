@@ -1,0 +1,159 @@
+// While one of the real Kavrona.exe's message boxes stands, no window of the program
+// takes input: a real mouse click on another window's button does nothing.
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "app/automation_win32.h"
+
+namespace {
+
+using namespace automation;
+
+RECT rectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+bool overlap(const RECT& a, const RECT& b) {
+    RECT both{};
+    return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+void moveTo(HWND hwnd, int x, int y) {
+    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A left click at the middle of `button`, through the system's input queue as a
+// mouse would make it, not a message posted to the button.
+bool clickWithTheMouse(HWND button) {
+    RECT r = rectOf(button);
+    int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    INPUT input[3]{};
+    for (INPUT& i : input) i.type = INPUT_MOUSE;
+    input[0].mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input[0].mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(3, input, sizeof(INPUT)) == 3;
+}
+
+class ModalBoxes : public testing::Test {
+  protected:
+    void SetUp() override {
+        wchar_t display[8];
+        if (!GetEnvironmentVariableW(L"DISPLAY", display, 8))
+            GTEST_SKIP() << "needs an X display (scripts/test.sh starts one)";
+        program_.emplace(KAVRONA_EXE);
+        ASSERT_TRUE(program_->started()) << "cannot start " << KAVRONA_EXE;
+        main_ = waitForWindow("Kavrona - www.kavrona.cz", program_->pid());
+        ASSERT_TRUE(main_) << "no main window";
+    }
+
+    HWND mainButton(const char* caption) const { return childWithText(main_, "Button", caption); }
+    std::string report() const { return textOf(nthChild(main_, "Edit", 0)); }
+
+    // A complete report, with the processor window apart from the main window, so that
+    // a click on its button cannot land on the other.
+    HWND completeReport() {
+        EXPECT_TRUE(press(mainButton("Zobraz kompletní info")));
+        HWND procesor = waitForWindow("Procesor:", program_->pid());
+        if (!procesor) return nullptr;
+        EXPECT_TRUE(waitFor([&] { return activeOf(main_) == procesor; }));
+        RECT m = rectOf(main_);
+        moveTo(procesor, 0, 0);
+        moveTo(main_, GetSystemMetrics(SM_CXSCREEN) - (m.right - m.left),
+               GetSystemMetrics(SM_CYSCREEN) - (m.bottom - m.top));
+        EXPECT_TRUE(waitFor([&] { return !overlap(rectOf(procesor), rectOf(main_)); }));
+        return procesor;
+    }
+
+    // The box that `pressed` opened, moved clear of both windows; null when none showed.
+    HWND openBox(HWND pressed, HWND procesor, const std::string& textStart) {
+        EXPECT_TRUE(press(pressed));
+        std::optional<MessageBoxShown> box = waitForMessageBox(program_->pid());
+        if (!box) return nullptr;
+        EXPECT_TRUE(box->text.starts_with(textStart)) << box->text;
+        RECT b = rectOf(box->hwnd);
+        moveTo(box->hwnd, 0, GetSystemMetrics(SM_CYSCREEN) - (b.bottom - b.top));
+        EXPECT_TRUE(waitFor([&] {
+            RECT now = rectOf(box->hwnd);
+            return !overlap(now, rectOf(procesor)) && !overlap(now, rectOf(main_));
+        }));
+        return box->hwnd;
+    }
+
+    // The box stands: both windows are disabled and a click on "Zapsat a zavřít" is lost.
+    void expectProgramDisabled(HWND procesor) {
+        EXPECT_FALSE(IsWindowEnabled(main_));
+        EXPECT_FALSE(IsWindowEnabled(procesor));
+        std::string before = report();
+        ASSERT_TRUE(clickWithTheMouse(childWithText(procesor, "Button", "Zapsat a zavřít")));
+        EXPECT_TRUE(holds([&] { return IsWindowVisible(procesor) && report() == before; }))
+            << "the click wrote the details under the open box";
+    }
+
+    // After the box, both windows take input again and the pressed button has the focus;
+    // the same click now writes the details and closes the processor window.
+    void expectProgramEnabled(HWND procesor, HWND pressed) {
+        EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(main_) && IsWindowEnabled(procesor); }));
+        EXPECT_TRUE(waitFor([&] { return activeOf(main_) == main_ && focusOf(main_) == pressed; }))
+            << "active \"" << textOf(activeOf(main_)) << "\", focus on \"" << textOf(focusOf(main_))
+            << "\"";
+        std::string before = report();
+        ASSERT_TRUE(clickWithTheMouse(childWithText(procesor, "Button", "Zapsat a zavřít")));
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(procesor); })) << "the click did not arrive";
+        EXPECT_NE(before, report());
+    }
+
+    std::optional<StartedProgram> program_;  // ended by force if a test leaves it running
+    HWND main_ = nullptr;
+};
+
+TEST_F(ModalBoxes, UserBoxDisablesEveryWindowOfTheProgram) {
+    HWND procesor = completeReport();
+    ASSERT_TRUE(procesor);
+    HWND user = mainButton("User");
+    char name[256];
+    DWORD n = sizeof name;
+    ASSERT_TRUE(GetUserNameA(name, &n));
+    HWND box = openBox(user, procesor, name);
+    ASSERT_TRUE(box) << "no message box";
+    expectProgramDisabled(procesor);
+    ASSERT_TRUE(pressBoxButton(box));
+    ASSERT_TRUE(waitUntilGone(box));
+    expectProgramEnabled(procesor, user);
+}
+
+// Run by printing_win32_test.sh, which makes a default printer for the question.
+class ModalBoxesByScript : public ModalBoxes {};
+
+TEST_F(ModalBoxesByScript, PrintQuestionDisablesEveryWindowOfTheProgram) {
+    char printer[512];
+    DWORD size = sizeof printer;
+    ASSERT_TRUE(GetDefaultPrinterA(printer, &size)) << "no default printer";
+    HWND procesor = completeReport();
+    ASSERT_TRUE(procesor);
+    HWND print = mainButton("Tisknout zobrazené ...");
+    HWND box = openBox(print, procesor, "Tiskout dokument?");
+    ASSERT_TRUE(box) << "no message box";
+    expectProgramDisabled(procesor);
+    ASSERT_TRUE(pressBoxButton(box, IDCANCEL));
+    ASSERT_TRUE(waitUntilGone(box));
+    std::optional<MessageBoxShown> cancelled = waitForMessageBox(program_->pid());
+    ASSERT_TRUE(cancelled);
+    EXPECT_EQ("Tisk byl stornován.", cancelled->text);
+    expectProgramDisabled(procesor);
+    ASSERT_TRUE(pressBoxButton(cancelled->hwnd));
+    ASSERT_TRUE(waitUntilGone(cancelled->hwnd));
+    expectProgramEnabled(procesor, print);
+}
+
+}  // namespace
