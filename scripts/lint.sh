@@ -5,6 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+"$root/scripts/check-includes.sh"
+
 files=$(git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 'fuzz/*.cpp' 'bench/*.cpp' 'bench/*.h')
 clang-format --dry-run --Werror $files
 echo "clang-format: $(echo "$files" | wc -w) files clean"

@@ -16,10 +16,10 @@ struct FakeFiles : Files {
     std::vector<std::string> appendedTo;            // paths written to successfully, in order
     size_t bytesAppended = 0;
 
-    FileOutcome append(const std::string& ansiPath, std::string_view bytes) override {
+    Outcome append(const std::string& ansiPath, std::string_view bytes) override {
         if (auto it = unopenable.find(ansiPath); it != unopenable.end()) return {false, it->second};
         if (shortWrite) {
-            FileOutcome outcome{false, *shortWrite};
+            Outcome outcome{false, *shortWrite};
             shortWrite.reset();
             return outcome;
         }
