@@ -9,8 +9,9 @@
 #include <type_traits>
 
 #include "app/automation_win32.h"
+#include "app/form1.h"
 #include "platform/utf16_win32.h"
-#include "ui/layout.h"
+#include "windows/frm_Procesor.h"
 
 namespace {
 

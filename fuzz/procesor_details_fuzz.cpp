@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "app/kavrona.h"
-#include "hardware/procesor_details.h"
+#include "facts/processor_details.h"
 #include "platform/platform_fake.h"
 #include "require.h"
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/kavrona.h"
+#include "facts/bios.h"
 #include "platform/platform_fake.h"
 #include "require.h"
 
@@ -110,7 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                (keyThere ? static_cast<int>(fake.registry.opened.size()) : 0);
     };
 
-    RegistryResult read = k.bios.GetRegistryValue(kHKeyLocalMachine, kSystem, "Probe");
+    RegistryResult read =
+        GetRegistryValue(fake.registry, fake.ansi, kHKeyLocalMachine, kSystem, "Probe");
     if (keyThere) {
         size_t asked = fake.registry.queries.size();
         require(asked == probe.size());

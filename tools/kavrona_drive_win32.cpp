@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/automation_win32.h"
+#include "app/form1.h"
 #include "platform/utf16_win32.h"
-#include "ui/layout.h"
 
 namespace {
 

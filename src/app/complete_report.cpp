@@ -1,9 +1,14 @@
 // The complete report: six steps chained through the hidden step box. Each step
 // ends by writing the next number, and that write runs the next step at once, so
-// steps 2 to 6 run nested inside the start's write of "1".
+// steps 2 to 6 run nested inside the start's write of "1". Steps 2, 3 and 6 are
+// the secondary windows, which append their sections as they load.
 
 #include "app/form1.h"
 #include "app/kavrona.h"
+#include "facts/drives.h"
+#include "facts/memory.h"
+#include "facts/user_logon.h"
+#include "facts/windows_version.h"
 
 void Form1::cmd_Print_on_listbox_Click() {
     tb_Bios_info.setText("Ne");
@@ -28,4 +33,21 @@ void Form1::tb_Forms_show_Change() {
     } else if (step == "6") {
         program.procesor.show();
     }
+}
+
+void Form1::LogOn_a_Win() {
+    Logon logon = gatherLogon(os.environment);
+    appendReport(
+        logonSection(logon, GetWindowsVersionName(gatherWindowsVersion(os.version, os.ansi))));
+    advanceStep();
+}
+
+void Form1::Pamet_size() {
+    appendReport(memorySection(gatherMemory(os.memory)));
+    advanceStep();
+}
+
+void Form1::Info_o_HDD() {
+    appendReport(drivesSection(gatherDrives(os.drives, os.regional, os.ansi)));
+    advanceStep();
 }

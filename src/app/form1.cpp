@@ -2,6 +2,7 @@
 
 #include "app/kavrona.h"
 #include "app/step_number.h"
+#include "facts/line_end.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ Form1::Form1(Kavrona& program)
 void Form1::Form_Load() {
     tb_Info.setText("");
     tb_Txt_DIR.setText(os.folder.path() + "\\Kavrona.txt");
-    Konec_radku = "\r\n";
+    Konec_radku = kLineEnd;
 }
 
 void Form1::appendReport(std::string_view section) {

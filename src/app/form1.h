@@ -6,10 +6,17 @@
 #include <string>
 #include <string_view>
 
+#include "facts/line_end.h"
 #include "platform/platform.h"
 #include "ui/window.h"
 
 struct Kavrona;
+
+extern const WindowLayout kForm1Layout;
+
+// The maker's addresses, shown in the main window and opened by its link labels.
+inline constexpr std::string_view kWebSite = "www.kavrona.cz";
+inline constexpr std::string_view kEmail = "info@kavrona.cz";
 
 struct Form1 : Window {
     explicit Form1(Kavrona& program);
@@ -36,21 +43,13 @@ struct Form1 : Window {
     Label lb_email{*this, "lb_email"};
     TextBox tb_Forms_show{*this, "tb_Forms_show"};
 
-    std::string Konec_radku;
+    std::string Konec_radku = kLineEnd;
 
-    // Byte counts of the last space query of the drives section.
-    uint64_t FreeBytesAvailableToCaller = 0;
-    uint64_t TotalNumberOfBytes = 0;
-    uint64_t TotalNumberOfFreeBytes = 0;
-
-    // Steps of the complete report; each ends by advancing the step number.
+    // Steps of the complete report: each gathers its fact, appends the section and
+    // advances the step number.
     void LogOn_a_Win();
     void Pamet_size();
     void Info_o_HDD();
-
-    // The signed 16-bit halves of a 32-bit value.
-    static int16_t GetHiWord(int32_t dw);
-    static int16_t GetLoWord(int32_t dw);
 
     // The report box's text becomes its current text followed by `section`.
     void appendReport(std::string_view section);
@@ -76,8 +75,5 @@ struct Form1 : Window {
     void cmd_Print_Click();
     void cmd_Save_Click();
 
-    std::string GetWindowsVersionName();
-    // Serial is replaced only when the volume could be read.
-    void GetVolumeInfo(const std::string& Root, std::string& Label, std::string& Serial);
     int32_t OpenByShell(const std::string& link);
 };

@@ -2,12 +2,11 @@
 // The running program: its services, its windows, one instance of each.
 
 #include "app/form1.h"
-#include "hardware/frm_BIOS.h"
-#include "hardware/frm_IP_adress.h"
-#include "hardware/frm_Procesor.h"
-#include "hardware/mod_Procesor_type.h"
 #include "platform/platform.h"
 #include "ui/application.h"
+#include "windows/frm_BIOS.h"
+#include "windows/frm_IP_adress.h"
+#include "windows/frm_Procesor.h"
 
 struct Kavrona {
     Kavrona(const Platform& os, View& view) : os(os), app(view) {}
@@ -15,10 +14,9 @@ struct Kavrona {
     Platform os;
     Application app;
     Form1 form1{*this};
-    frm_IP_adress ip_adress{*this};
-    frm_BIOS bios{*this};
-    frm_Procesor procesor{*this};
-    mod_Procesor_type procesor_type{this->os};
+    frm_IP_adress ip_adress{app, form1, os.network, os.ansi};
+    frm_BIOS bios{app, form1, os.registry, os.ansi, os.dialogs};
+    frm_Procesor procesor{app, form1, os.wmi, os.dialogs};
 
     void start() { form1.show(); }
 };

@@ -28,7 +28,7 @@ int runMessageLoop(Win32View& view) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    Win32View view(instance);
+    Win32View view(instance, {"Kavrona", "Kavrona nemůže otevřít svá okna", "chyba"});
     if (!view.registerClass()) return 1;
 
     ComApartment com;

@@ -1,7 +1,7 @@
 // "Tisknout zobrazené ...": the report box on the default printer.
 
 #include "app/form1.h"
-#include "ui/msgbox.h"
+#include "app/msgbox.h"
 
 namespace {
 
@@ -15,12 +15,12 @@ void Form1::cmd_Print_Click() {
         MsgBox(os.dialogs, "Není co tisknout !!!", kStopIcon, kPrintTitle);
         return;
     }
-    auto failed = [&](const PrinterOutcome& outcome) {
+    auto failed = [&](const Outcome& outcome) {
         MsgBox(os.dialogs, "Tisk se nezdařil." + Konec_radku + outcome.reason, kStopIcon,
                kPrintTitle);
     };
     // A missing printer is told before the user is asked to print on it.
-    if (PrinterOutcome opened = os.printer.open(); !opened.ok) return failed(opened);
+    if (Outcome opened = os.printer.open(); !opened.ok) return failed(opened);
     os.printer.setScaleMode(1);
     os.printer.setStartPosition(500.0f);
     os.printer.setFontSize(10.0f);
@@ -32,8 +32,8 @@ void Form1::cmd_Print_Click() {
         MsgBox(os.dialogs, "Tisk byl stornován.", kInformationIcon, kPrintTitle);
         return;
     }
-    if (PrinterOutcome printed = os.printer.printLine(report); !printed.ok) return failed(printed);
-    if (PrinterOutcome ended = os.printer.endDoc(); !ended.ok) return failed(ended);
+    if (Outcome printed = os.printer.printLine(report); !printed.ok) return failed(printed);
+    if (Outcome ended = os.printer.endDoc(); !ended.ok) return failed(ended);
     MsgBox(os.dialogs, "Přenos do tiskového frontu ukončen.", kInformationIcon, kPrintTitle);
     cmd_End.setFocus();
 }

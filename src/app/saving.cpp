@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "app/form1.h"
+#include "app/msgbox.h"
 #include "platform/utf8.h"
-#include "ui/msgbox.h"
 
 namespace {
 
@@ -44,13 +44,13 @@ void Form1::cmd_Save_Click() {
         record += ' ';
         record += os.ansi.toUtf8(moment.longTime);
     }
-    for (std::string_view part : {std::string_view("\r\n"), std::string_view(report),
-                                  std::string_view("\r\n"), kRule, std::string_view("\r\n")})
+    for (std::string_view part :
+         {std::string_view(Konec_radku), std::string_view(report), std::string_view(Konec_radku),
+          kRule, std::string_view(Konec_radku)})
         record += part;
 
     // What the code page cannot hold in the report itself is written as its substitute.
-    if (FileOutcome saved = os.files.append(ansiPath.bytes, os.ansi.toAnsi(record).bytes);
-        !saved.ok)
+    if (Outcome saved = os.files.append(ansiPath.bytes, os.ansi.toAnsi(record).bytes); !saved.ok)
         return failed(saved.reason);
     MsgBox(os.dialogs, "Soubor byl uložen na adresu:" + Konec_radku + path, kInformationIcon,
            kSaveTitle);

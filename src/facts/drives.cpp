@@ -1,14 +1,10 @@
-// The drives: the drives section of the complete report and the "Info o harddisku"
-// boxes.
-
 #include "facts/drives.h"
 
 #include <cctype>
 #include <cstdio>
 
-#include "app/form1.h"
+#include "facts/line_end.h"
 #include "facts/mod_Disk_name_and_type.h"
-#include "ui/msgbox.h"
 
 using namespace mod_Disk_name_and_type;
 
@@ -29,14 +25,47 @@ std::string lowerAscii(std::string text) {
     return text;
 }
 
+// Serial is replaced only when the volume could be read.
+void GetVolumeInfo(Drives& drives, CodePage& ansi, const std::string& Root, std::string& Label,
+                   std::string& Serial) {
+    std::string buffer(kLabelBuffer, ' ');
+    Label = buffer;
+    uint32_t number = 0;
+    if (!drives.getVolumeInformation(ansi.toAnsi(Root).bytes, buffer, number)) return;
+    Label = ansi.toUtf8(buffer.substr(0, buffer.find('\0')));
+    if (Label.find_first_not_of(' ') == std::string::npos) Label = "(no label)";
+    Serial = serialText(number);
+}
+
+std::string driveBlock(const DriveStatistics& d, const std::string& separator) {
+    const DriveSpace& s = d.space;
+    std::string freePart =
+        rawFigure(s.TotalNumberOfFreeBytes, separator) + unitPart(s.TotalNumberOfFreeBytes);
+    std::string totalPart =
+        rawFigure(s.TotalNumberOfBytes, separator) + unitPart(s.TotalNumberOfBytes);
+    const std::string K = kLineEnd;
+    return "Statistika pro Disk: " + upperAscii(d.root) + K + "Typ: " + d.type + K +
+           "Jmenovka: " + d.label + K + "Seriové číslo: " + d.serial + K +
+           "Celkové místo na svazku s FAT32: " + totalPart + K +
+           "Volné místo na svazku s FAT32:     " + freePart;
+}
+
 }  // namespace
+
+int16_t GetHiWord(int32_t dw) {
+    return static_cast<int16_t>(dw >> 16);
+}
+
+int16_t GetLoWord(int32_t dw) {
+    return static_cast<int16_t>(static_cast<uint16_t>(dw & 0xFFFF));
+}
 
 std::string serialText(uint32_t serial) {
     auto dw = static_cast<int32_t>(serial);
     char text[10];
     std::snprintf(text, sizeof text, "%04X-%04X",
-                  static_cast<unsigned>(static_cast<uint16_t>(Form1::GetHiWord(dw))),
-                  static_cast<unsigned>(static_cast<uint16_t>(Form1::GetLoWord(dw))));
+                  static_cast<unsigned>(static_cast<uint16_t>(GetHiWord(dw))),
+                  static_cast<unsigned>(static_cast<uint16_t>(GetLoWord(dw))));
     return text;
 }
 
@@ -61,53 +90,51 @@ std::string unitPart(uint64_t bytes) {
     return " ( " + std::to_string(thousands / 1024) + " MB )";
 }
 
-void Form1::GetVolumeInfo(const std::string& Root, std::string& Label, std::string& Serial) {
-    std::string buffer(kLabelBuffer, ' ');
-    Label = buffer;
-    uint32_t number = 0;
-    if (!os.drives.getVolumeInformation(os.ansi.toAnsi(Root).bytes, buffer, number)) return;
-    Label = os.ansi.toUtf8(buffer.substr(0, buffer.find('\0')));
-    if (Label.find_first_not_of(' ') == std::string::npos) Label = "(no label)";
-    Serial = serialText(number);
-}
-
-void Form1::Info_o_HDD() {
-    std::string separator = os.ansi.toUtf8(os.regional.decimalSeparator().value_or("."));
+DrivesFound gatherDrives(Drives& drives, RegionalSettings& regional, CodePage& ansi) {
+    DrivesFound found;
+    found.decimalSeparator = ansi.toUtf8(regional.decimalSeparator().value_or("."));
     std::string previous, serial;
     for (char letter : kProbedLetters) {
-        std::string root{letter, ':', '\\'};
-        std::string label;
-        GetVolumeInfo(root, label, serial);
+        DriveStatistics d;
+        d.root = {letter, ':', '\\'};
+        GetVolumeInfo(drives, ansi, d.root, d.label, serial);
         if (!serial.empty() && serial != previous) {
-            // A failing query shows 0, never the previous drive's sizes.
-            FreeBytesAvailableToCaller = TotalNumberOfBytes = TotalNumberOfFreeBytes = 0;
-            os.drives.getDiskFreeSpaceEx(os.ansi.toAnsi(root).bytes, FreeBytesAvailableToCaller,
-                                         TotalNumberOfBytes, TotalNumberOfFreeBytes);
-            std::string freePart =
-                rawFigure(TotalNumberOfFreeBytes, separator) + unitPart(TotalNumberOfFreeBytes);
-            std::string totalPart =
-                rawFigure(TotalNumberOfBytes, separator) + unitPart(TotalNumberOfBytes);
-            std::string type = GetDriveTypeText(os, root);
-            const std::string& K = Konec_radku;
-            std::string block = "Statistika pro Disk: " + upperAscii(root) + K + "Typ: " + type +
-                                K + "Jmenovka: " + label + K + "Seriové číslo: " + serial + K +
-                                "Celkové místo na svazku s FAT32: " + totalPart + K +
-                                "Volné místo na svazku s FAT32:     " + freePart;
-            if (lowerAscii(type).find("připojený") == std::string::npos)
-                appendReport(K + K + block + K);
+            // A failing query leaves the counts at 0, never the previous drive's sizes.
+            DriveSpace& s = d.space;
+            drives.getDiskFreeSpaceEx(ansi.toAnsi(d.root).bytes, s.FreeBytesAvailableToCaller,
+                                      s.TotalNumberOfBytes, s.TotalNumberOfFreeBytes);
+            d.type = GetDriveTypeText(drives, ansi, d.root);
+            d.serial = serial;
+            found.drives.push_back(std::move(d));
         }
         previous = serial;
     }
-    advanceStep();
+    return found;
 }
 
-void Form1::cmd_Harddisk_Click() {
-    std::string list = GetDriveList(os);
+std::string drivesSection(const DrivesFound& found) {
+    const std::string K = kLineEnd;
+    std::string section;
+    for (const DriveStatistics& d : found.drives)
+        if (lowerAscii(d.type).find("připojený") == std::string::npos)
+            section += K + K + driveBlock(d, found.decimalSeparator) + K;
+    return section;
+}
+
+std::vector<DriveRoot> gatherDriveRoots(Drives& drives, CodePage& ansi) {
+    std::vector<DriveRoot> roots;
+    std::string list = GetDriveList(drives, ansi);
     // A list the system did not give holds no NUL, and has nothing to show.
     while (list.find('\0') != std::string::npos && list != std::string(1, '\0')) {
         std::string root = GetNextDrive(list);
-        std::string text = " ";  // built by appending: GCC 12 warns falsely on " " + text
-        text += upperAscii(root) + " - " + GetDriveTypeText(os, root);
-        MsgBox(os.dialogs, text);
+        std::string type = GetDriveTypeText(drives, ansi, root);
+        roots.push_back({root, type});
     }
+    return roots;
+}
+
+std::string driveRootBox(const DriveRoot& drive) {
+    std::string text = " ";  // built by appending: GCC 12 warns falsely on " " + text
+    text += upperAscii(drive.root) + " - " + drive.type;
+    return text;
 }

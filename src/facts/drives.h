@@ -1,10 +1,55 @@
 #pragma once
-// How the drives section writes serial numbers and byte counts.
+// The drives: the drives section of the complete report ("Statistika pro Disk") and
+// the "Info o harddisku" boxes.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/code_page.h"
+#include "platform/drives.h"
+#include "platform/regional_settings.h"
+
+// Byte counts of a drive's space query; zero when the query failed.
+struct DriveSpace {
+    uint64_t FreeBytesAvailableToCaller = 0;
+    uint64_t TotalNumberOfBytes = 0;
+    uint64_t TotalNumberOfFreeBytes = 0;
+};
+
+// A probed drive with a serial number unlike the one probed before it.
+struct DriveStatistics {
+    std::string root;  // "C:\"
+    std::string type;  // in words
+    std::string label;
+    std::string serial;  // HHHH-LLLL
+    DriveSpace space;
+};
+
+struct DrivesFound {
+    std::string decimalSeparator;  // UTF-8
+    std::vector<DriveStatistics> drives;
+};
+
+// Probes the letters A to Z but X and Y, in order.
+DrivesFound gatherDrives(Drives& drives, RegionalSettings& regional, CodePage& ansi);
+// A block per drive, each after two line ends; network drives are left out.
+std::string drivesSection(const DrivesFound& found);
+
+struct DriveRoot {
+    std::string root;  // as the system lists it
+    std::string type;  // in words
+};
+
+// The roots the system lists, with their types.
+std::vector<DriveRoot> gatherDriveRoots(Drives& drives, CodePage& ansi);
+// " C:\ - Pevný disk."
+std::string driveRootBox(const DriveRoot& drive);
+
+// The signed 16-bit halves of a 32-bit value.
+int16_t GetHiWord(int32_t dw);
+int16_t GetLoWord(int32_t dw);
 // HHHH-LLLL, upper-case hexadecimal.
 std::string serialText(uint32_t serial);
 // The count divided by 10 000: the whole part, then the separator and the remainder's

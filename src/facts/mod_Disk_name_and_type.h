@@ -3,14 +3,15 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/drives.h"
 
 namespace mod_Disk_name_and_type {
 
 // Each root followed by a NUL, then a NUL; empty when the system gives no list.
-std::string GetDriveList(Platform& os);
+std::string GetDriveList(Drives& drives, CodePage& ansi);
 // The first root of List, which loses it and its NUL.
 std::string GetNextDrive(std::string& List);
-std::string GetDriveTypeText(Platform& os, const std::string& Root);
+std::string GetDriveTypeText(Drives& drives, CodePage& ansi, const std::string& Root);
 
 }  // namespace mod_Disk_name_and_type

@@ -1,10 +1,4 @@
-// The Windows version and the signed-on user: three buttons of the main window and
-// the first section of the complete report.
-
-#include <algorithm>
-
-#include "app/form1.h"
-#include "ui/msgbox.h"
+#include "facts/windows_version.h"
 
 namespace {
 
@@ -56,37 +50,17 @@ std::string versionName(const VersionRecord& r) {
 
 }  // namespace
 
-std::string Form1::GetWindowsVersionName() {
-    VersionRecord record;
-    record.csdVersion.fill(' ');
-    os.version.getVersionEx(record);
-    std::string csd =
-        os.ansi.toUtf8(std::string_view(record.csdVersion.data(), record.csdVersion.size()));
-    return versionName(record) + " - " + csd.substr(0, csd.find('\0'));
+WindowsVersion gatherWindowsVersion(VersionInfo& version, CodePage& ansi) {
+    WindowsVersion found;
+    // A failing call leaves the record as offered: spaces, which then are the service pack.
+    found.record.csdVersion.fill(' ');
+    version.getVersionEx(found.record);
+    std::string csd = ansi.toUtf8(
+        std::string_view(found.record.csdVersion.data(), found.record.csdVersion.size()));
+    found.servicePack = csd.substr(0, csd.find('\0'));
+    return found;
 }
 
-void Form1::cmd_ver_win_Click() {
-    MsgBox(os.dialogs, GetWindowsVersionName());
-}
-
-void Form1::cmd_Username_Click() {
-    // 200 characters offered, 199 declared to the call.
-    std::optional<std::string> name = os.user.getUserName(199);
-    MsgBox(os.dialogs, name ? os.ansi.toUtf8(*name) : std::string());
-}
-
-void Form1::cmd_Logon_info_Click() {
-    MsgBox(os.dialogs, "Computer Name: " + os.environment.get("COMPUTERNAME"));
-    MsgBox(os.dialogs, "Logon Server: " + os.environment.get("LOGONSERVER"));
-    MsgBox(os.dialogs, "User Name: " + os.environment.get("USERNAME"));
-}
-
-void Form1::LogOn_a_Win() {
-    std::string server = "Logon Server: " + os.environment.get("LOGONSERVER");
-    std::string computer = "Computer Name: " + os.environment.get("COMPUTERNAME");
-    std::string user = "User Name: " + os.environment.get("USERNAME");
-    std::string version = GetWindowsVersionName();
-    appendReport(computer + "\r\n" + user + "\r\n" + server + "\r\n\r\nVerze Windows: " + version +
-                 "\r\n\r\n");
-    advanceStep();
+std::string GetWindowsVersionName(const WindowsVersion& found) {
+    return versionName(found.record) + " - " + found.servicePack;
 }

@@ -4,11 +4,7 @@
 #include "platform/utf16_win32.h"
 
 std::string Win32CodePage::toUtf8(std::string_view ansi) {
-    if (ansi.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
-    return narrow(wide);
+    return narrow(widenAnsi(ansi));
 }
 
 AnsiText Win32CodePage::toAnsi(std::string_view utf8) {

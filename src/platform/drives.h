@@ -5,15 +5,15 @@
 #include <cstdint>
 #include <string>
 
-// Drive-type codes in Windows' numbering.
+// Drive-type codes in Windows' numbering, which counts them from 0 in this order.
 enum DriveType : uint32_t {
-    kDriveUnknown = 0,
-    kDriveNoRootDir = 1,
-    kDriveRemovable = 2,
-    kDriveFixed = 3,
-    kDriveRemote = 4,
-    kDriveCdRom = 5,
-    kDriveRamDisk = 6,
+    kDriveUnknown,
+    kDriveNoRootDir,
+    kDriveRemovable,
+    kDriveFixed,
+    kDriveRemote,
+    kDriveCdRom,
+    kDriveRamDisk,
 };
 
 struct Drives {

@@ -4,19 +4,16 @@
 #include <string>
 #include <string_view>
 
-struct FileOutcome {
-    bool ok = true;
-    std::string reason;  // the system's text for what went wrong, UTF-8
-};
+#include "platform/outcome.h"
 
 struct Files {
     virtual ~Files() = default;
     // Appends `bytes` at the end of the file named by `ansiPath` (in the ANSI code
     // page), creating it when it does not exist. Either all of `bytes` is added and on
     // the disk, or the file is left as it was and the outcome says why.
-    virtual FileOutcome append(const std::string& ansiPath, std::string_view bytes) = 0;
+    virtual Outcome append(const std::string& ansiPath, std::string_view bytes) = 0;
 };
 
 struct Win32Files : Files {
-    FileOutcome append(const std::string& ansiPath, std::string_view bytes) override;
+    Outcome append(const std::string& ansiPath, std::string_view bytes) override;
 };

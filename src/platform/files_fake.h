@@ -17,11 +17,11 @@ struct FakeFiles : Files {
     std::vector<std::string> appendedTo;            // paths written to successfully, in order
     size_t bytesAppended = 0;
 
-    FileOutcome append(const std::string& ansiPath, std::string_view bytes) override {
+    Outcome append(const std::string& ansiPath, std::string_view bytes) override {
         if (auto it = unopenable.find(ansiPath); it != unopenable.end()) return {false, it->second};
         for (std::optional<std::string>* fault : {&shortWrite, &failedFlush}) {
             if (!*fault) continue;
-            FileOutcome outcome{false, **fault};
+            Outcome outcome{false, **fault};
             fault->reset();
             return outcome;
         }

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/system_reason_win32.h"
+#include "platform/utf16_win32.h"
 
 namespace {
 
@@ -12,15 +13,7 @@ struct FileHandle {
     }
 };
 
-std::wstring fromAnsi(const std::string& ansi) {
-    if (ansi.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
-    return wide;
-}
-
-FileOutcome failed(DWORD code) {
+Outcome failed(DWORD code) {
     return {false, systemReason(code)};
 }
 
@@ -41,8 +34,8 @@ DWORD unfitPath(const std::wstring& path) {
 
 }  // namespace
 
-FileOutcome Win32Files::append(const std::string& ansiPath, std::string_view bytes) {
-    std::wstring path = fromAnsi(ansiPath);
+Outcome Win32Files::append(const std::string& ansiPath, std::string_view bytes) {
+    std::wstring path = widenAnsi(ansiPath);
     if (DWORD code = unfitPath(path)) return failed(code);
     // Write access rather than append-only access, so that a short write can be cut back.
     FileHandle file{CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,

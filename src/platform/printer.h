@@ -6,16 +6,13 @@
 #include <memory>
 #include <string>
 
-struct PrinterOutcome {
-    bool ok = true;
-    std::string reason;  // the system's text for what went wrong, UTF-8
-};
+#include "platform/outcome.h"
 
 struct Printer {
     virtual ~Printer() = default;
     // Finds the default printer and opens it. Fails when there is none or it cannot
     // be opened; nothing is then open.
-    virtual PrinterOutcome open() = 0;
+    virtual Outcome open() = 0;
     // The settings apply to what the open document prints next.
     virtual void setScaleMode(int16_t mode) = 0;  // the unit of positions: 1 twips
     virtual void setStartPosition(
@@ -25,22 +22,22 @@ struct Printer {
     // Prints the text and a line end: each line end in it starts a new line, a line
     // wider than the page wraps at a word, a full page goes on on the next. A failure
     // discards the document.
-    virtual PrinterOutcome printLine(const std::string& utf8) = 0;
+    virtual Outcome printLine(const std::string& utf8) = 0;
     // Hands the document to the print queue; a refused job fails. Nothing is open afterwards.
-    virtual PrinterOutcome endDoc() = 0;
+    virtual Outcome endDoc() = 0;
     virtual void killDoc() = 0;  // discards the document, printed or not
 };
 
 struct Win32Printer : Printer {
     Win32Printer();
     ~Win32Printer() override;
-    PrinterOutcome open() override;
+    Outcome open() override;
     void setScaleMode(int16_t mode) override;
     void setStartPosition(float fromEdge) override;
     void setFontSize(float points) override;
     void setOrientation(int16_t orientation) override;
-    PrinterOutcome printLine(const std::string& utf8) override;
-    PrinterOutcome endDoc() override;
+    Outcome printLine(const std::string& utf8) override;
+    Outcome endDoc() override;
     void killDoc() override;
 
   private:

@@ -22,7 +22,7 @@ struct FakePrinter : Printer {
     size_t ended = 0;                  // documents handed to the queue
     bool isOpen = false;
 
-    PrinterOutcome open() override {
+    Outcome open() override {
         log.push_back("open");
         if (openFailure) return {false, *openFailure};
         isOpen = true;
@@ -33,7 +33,7 @@ struct FakePrinter : Printer {
     void setStartPosition(float fromEdge) override { set("StartPosition", fromEdge); }
     void setFontSize(float points) override { set("FontSize", points); }
     void setOrientation(int16_t orientation) override { set("Orientation", orientation); }
-    PrinterOutcome printLine(const std::string& utf8) override {
+    Outcome printLine(const std::string& utf8) override {
         log.push_back("print");
         if (!isOpen) return {false, "not open"};
         if (printFailure) {
@@ -45,7 +45,7 @@ struct FakePrinter : Printer {
         pending_ += splitLines(wide).size();
         return {};
     }
-    PrinterOutcome endDoc() override {
+    Outcome endDoc() override {
         log.push_back("end");
         if (!isOpen) return {false, "not open"};
         isOpen = false;

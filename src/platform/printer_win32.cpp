@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/font_handle_win32.h"
 #include "platform/print_layout.h"
 #include "platform/printer.h"
 #include "platform/system_reason_win32.h"
@@ -19,37 +20,30 @@ struct PrinterHandle {
     }
 };
 
-struct FontHandle {
-    HFONT h = nullptr;
-    ~FontHandle() {
-        if (h) DeleteObject(h);
-    }
-};
-
-PrinterOutcome failed(DWORD code) {
+Outcome failed(DWORD code) {
     return {false, systemReason(code)};
 }
 
 // Some of the spooler's and the printer driver's failures leave no error code behind.
-PrinterOutcome lastFailure(DWORD otherwise) {
+Outcome lastFailure(DWORD otherwise) {
     DWORD code = GetLastError();
     return failed(code != ERROR_SUCCESS ? code : otherwise);
 }
 
-PrinterOutcome failedSpooling() {
+Outcome failedSpooling() {
     return lastFailure(ERROR_PRINT_CANCELLED);
 }
 
 // The system's reasons for these two say nothing to the user: "file not found" when
 // there is no default printer, and under Wine "invalid handle" when the queue does
 // not take the job (refused, or CUPS gone since the printer was opened).
-PrinterOutcome noDefaultPrinter() {
+Outcome noDefaultPrinter() {
     DWORD code = GetLastError();
     if (code != ERROR_FILE_NOT_FOUND) return failed(code);
     return {false, "Není nastavena žádná výchozí tiskárna."};
 }
 
-PrinterOutcome notQueued() {
+Outcome notQueued() {
     return {false, "Tisková fronta úlohu nepřijala."};
 }
 
@@ -89,14 +83,14 @@ struct Win32Printer::Job {
     DEVMODEA* mode() {
         return devMode.empty() ? nullptr : reinterpret_cast<DEVMODEA*>(devMode.data());
     }
-    PrinterOutcome print(const std::wstring& text);
-    PrinterOutcome newPage(HFONT font, int top);
+    Outcome print(const std::wstring& text);
+    Outcome newPage(HFONT font, int top);
 };
 
 Win32Printer::Win32Printer() = default;
 Win32Printer::~Win32Printer() = default;
 
-PrinterOutcome Win32Printer::open() {
+Outcome Win32Printer::open() {
     job_.reset();
     auto job = std::make_unique<Job>();
     DWORD size = 0;
@@ -140,14 +134,14 @@ void Win32Printer::setOrientation(int16_t orientation) {
     ResetDCA(job_->dc, job_->mode());
 }
 
-PrinterOutcome Win32Printer::printLine(const std::string& utf8) {
+Outcome Win32Printer::printLine(const std::string& utf8) {
     if (!job_) return failed(ERROR_INVALID_HANDLE);
-    PrinterOutcome outcome = job_->print(widen(utf8));
+    Outcome outcome = job_->print(widen(utf8));
     if (!outcome.ok) job_.reset();
     return outcome;
 }
 
-PrinterOutcome Win32Printer::Job::newPage(HFONT font, int top) {
+Outcome Win32Printer::Job::newPage(HFONT font, int top) {
     if (pageOpen && EndPage(dc) <= 0) return failedSpooling();
     pageOpen = false;
     if (StartPage(dc) <= 0) return failedSpooling();
@@ -159,7 +153,7 @@ PrinterOutcome Win32Printer::Job::newPage(HFONT font, int top) {
     return {};
 }
 
-PrinterOutcome Win32Printer::Job::print(const std::wstring& text) {
+Outcome Win32Printer::Job::print(const std::wstring& text) {
     if (!started) {
         DOCINFOW doc{};
         doc.cbSize = sizeof doc;
@@ -176,9 +170,9 @@ PrinterOutcome Win32Printer::Job::print(const std::wstring& text) {
                                 FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial")};
     if (!pageOpen) {
-        if (PrinterOutcome o = newPage(font.h, top); !o.ok) return o;
+        if (Outcome o = newPage(font.get(), top); !o.ok) return o;
     } else {
-        SelectObject(dc, font.h);
+        SelectObject(dc, font.get());
     }
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
@@ -192,7 +186,7 @@ PrinterOutcome Win32Printer::Job::print(const std::wstring& text) {
     for (const std::wstring& line : splitLines(text)) {
         for (const std::wstring& piece : wrapLine(line, width, measure)) {
             if (y + lineHeight > bottom && y > top) {
-                if (PrinterOutcome o = newPage(font.h, top); !o.ok) return o;
+                if (Outcome o = newPage(font.get(), top); !o.ok) return o;
             }
             TextOutW(dc, left, y, piece.data(), static_cast<int>(piece.size()));
             y += lineHeight;
@@ -203,7 +197,7 @@ PrinterOutcome Win32Printer::Job::print(const std::wstring& text) {
     return {};
 }
 
-PrinterOutcome Win32Printer::endDoc() {
+Outcome Win32Printer::endDoc() {
     if (!job_) return failed(ERROR_INVALID_HANDLE);
     std::unique_ptr<Job> job = std::move(job_);
     if (job->pageOpen && EndPage(job->dc) <= 0) return failedSpooling();

@@ -2,12 +2,25 @@
 
 #include <windows.h>
 
-std::wstring widen(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+namespace {
+
+std::wstring toUtf16(UINT codePage, std::string_view text) {
+    if (text.empty()) return {};
+    int n =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
     return out;
+}
+
+}  // namespace
+
+std::wstring widen(std::string_view utf8) {
+    return toUtf16(CP_UTF8, utf8);
+}
+
+std::wstring widenAnsi(std::string_view ansi) {
+    return toUtf16(CP_ACP, ansi);
 }
 
 std::string narrow(std::wstring_view utf16) {

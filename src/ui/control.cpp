@@ -7,16 +7,18 @@
 
 namespace {
 
-const ControlRow& rowNamed(const WindowLayout& layout, std::string_view name) {
+// A control that its window's layout does not have, or has as another kind, is a
+// build mistake.
+const ControlRow& rowNamed(const WindowLayout& layout, std::string_view name, ControlKind kind) {
     for (const ControlRow& row : layout.controls)
-        if (row.name == name) return row;
-    std::abort();  // a control that its window's layout does not have: a build mistake
+        if (row.name == name && row.kind == kind) return row;
+    std::abort();
 }
 
 }  // namespace
 
-Control::Control(Window& owner, std::string_view name)
-    : window(owner), row(rowNamed(owner.layout, name)) {
+Control::Control(Window& owner, std::string_view name, ControlKind kind)
+    : window(owner), row(rowNamed(owner.layout, name, kind)) {
     owner.adopt(*this);
 }
 

@@ -11,7 +11,9 @@
 struct Window;
 
 struct Control {
-    Control(Window& owner, std::string_view name);
+    // The layout's row named `name` must be of `kind`: a member that disagrees with
+    // its row ends the program at construction, before any window is drawn wrong.
+    Control(Window& owner, std::string_view name, ControlKind kind);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
@@ -32,7 +34,7 @@ struct Control {
 };
 
 struct TextBox : Control {
-    using Control::Control;
+    TextBox(Window& owner, std::string_view name) : Control(owner, name, ControlKind::TextBox) {}
     const std::string& text() const { return text_; }
     // A change runs onChange inside this call, before it returns; writing the same
     // text again changes nothing and runs nothing.
@@ -45,7 +47,8 @@ struct TextBox : Control {
 };
 
 struct CommandButton : Control {
-    using Control::Control;
+    CommandButton(Window& owner, std::string_view name)
+        : Control(owner, name, ControlKind::CommandButton) {}
     std::string_view caption() const { return row.text; }
     std::function<void()> onClick;
     void click() {
@@ -55,7 +58,7 @@ struct CommandButton : Control {
 };
 
 struct Label : Control {
-    using Control::Control;
+    Label(Window& owner, std::string_view name) : Control(owner, name, ControlKind::Label) {}
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
     std::function<void()> onClick;
@@ -69,7 +72,7 @@ struct Label : Control {
 };
 
 struct ListBox : Control {
-    using Control::Control;
+    ListBox(Window& owner, std::string_view name) : Control(owner, name, ControlKind::ListBox) {}
     const std::vector<std::string>& items() const { return items_; }
     int listIndex() const { return index_; }  // -1 when nothing is selected
     void clear();

@@ -35,12 +35,3 @@ struct WindowLayout {
     bool centred = false;                  // otherwise where the window system puts new windows
     std::span<const ControlRow> controls;  // in tab order
 };
-
-extern const WindowLayout kForm1Layout;
-extern const WindowLayout kIpAdressLayout;
-extern const WindowLayout kBiosLayout;
-extern const WindowLayout kProcesorLayout;
-
-// The maker's addresses, shown in the main window and opened by its link labels.
-inline constexpr std::string_view kWebSite = "www.kavrona.cz";
-inline constexpr std::string_view kEmail = "info@kavrona.cz";

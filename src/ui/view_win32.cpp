@@ -24,12 +24,16 @@ struct ControlClass {
 };
 
 ControlClass classOf(const Control& c) {
-    if (dynamic_cast<const CommandButton*>(&c))
-        return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0};
-    if (dynamic_cast<const Label*>(&c)) return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
-    if (dynamic_cast<const ListBox*>(&c)) {
-        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                WS_EX_CLIENTEDGE};
+    switch (c.row.kind) {
+        case ControlKind::CommandButton:
+            return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0};
+        case ControlKind::Label:
+            return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+        case ControlKind::ListBox:
+            return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::TextBox:
+            break;
     }
     DWORD style = WS_TABSTOP;
     style |=
@@ -38,10 +42,18 @@ ControlClass classOf(const Control& c) {
     return {L"EDIT", style, WS_EX_CLIENTEDGE};
 }
 
+// Each control is of its row's kind: the runtime checks that when it makes them.
 std::wstring textOf(const Control& c) {
-    if (auto* box = dynamic_cast<const TextBox*>(&c)) return widen(box->text());
-    if (auto* label = dynamic_cast<const Label*>(&c)) return widen(label->caption());
-    if (auto* button = dynamic_cast<const CommandButton*>(&c)) return widen(button->caption());
+    switch (c.row.kind) {
+        case ControlKind::TextBox:
+            return widen(static_cast<const TextBox&>(c).text());
+        case ControlKind::Label:
+            return widen(static_cast<const Label&>(c).caption());
+        case ControlKind::CommandButton:
+            return widen(static_cast<const CommandButton&>(c).caption());
+        case ControlKind::ListBox:
+            break;
+    }
     return {};
 }
 
@@ -98,7 +110,7 @@ POINT centredOnMonitor(HWND hwnd, SIZE frame) {
     return {std::max(x, screen.left), std::max(y, screen.top)};
 }
 
-// The program's icon at the size the system shows it (ICON 1 in kavrona.rc); a program
+// The program's icon at the size the system shows it (its icon resource 1); a program
 // without one, such as a test, shows the system's default.
 HICON programIcon(HINSTANCE instance, int metric) {
     int size = GetSystemMetrics(metric);
@@ -107,10 +119,10 @@ HICON programIcon(HINSTANCE instance, int metric) {
     return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
-void reportFailure(const wchar_t* what) {
-    std::wstring text = what;
-    text += L" (chyba " + std::to_wstring(GetLastError()) + L").";
-    MessageBoxW(nullptr, text.c_str(), L"Kavrona", MB_OK | MB_ICONERROR);
+void reportFailure(const ViewTexts& texts) {
+    std::wstring text = widen(texts.cannotOpenWindows) + L" (" + widen(texts.errorCode) + L" " +
+                        std::to_wstring(GetLastError()) + L").";
+    MessageBoxW(nullptr, text.c_str(), widen(texts.programName).c_str(), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace
@@ -146,6 +158,11 @@ void layOut(NativeWindow& w, const POINT* position) {
     SetWindowPos(w.hwnd, nullptr, at.x, at.y, frame.cx, frame.cy, flags);
 }
 
+Win32View::Win32View(HINSTANCE instance, ViewTexts texts)
+    : instance_(instance),
+      texts_(std::move(texts)),
+      className_(widen(texts_.programName) + L"Window") {}
+
 bool Win32View::registerClass() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
@@ -155,9 +172,9 @@ bool Win32View::registerClass() {
     wc.hIconSm = programIcon(instance_, SM_CXSMICON);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kWindowClass;
+    wc.lpszClassName = className_.c_str();
     if (RegisterClassExW(&wc)) return true;
-    reportFailure(L"Kavrona nemůže otevřít svá okna");
+    reportFailure(texts_);
     return false;
 }
 
@@ -187,11 +204,11 @@ NativeWindow& Win32View::nativeOf(Window& window) {
 void Win32View::created(Window& window) {
     NativeWindow& w = nativeOf(window);
     // WM_NCCREATE keeps the handle in w.
-    if (!CreateWindowExW(kWindowExStyle, kWindowClass, widen(window.layout.caption).c_str(),
+    if (!CreateWindowExW(kWindowExStyle, className_.c_str(), widen(window.layout.caption).c_str(),
                          kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                          nullptr, nullptr, instance_, &w)) {
         // Without its window the program could never be closed: it ends instead.
-        reportFailure(L"Kavrona nemůže otevřít svá okna");
+        reportFailure(texts_);
         PostQuitMessage(1);
         return;
     }
@@ -212,8 +229,8 @@ void Win32View::createControls(NativeWindow& w) {
                                  nullptr);
         c->native = h;
         if (!h) continue;
-        if (dynamic_cast<TextBox*>(c)) Edit_LimitText(h, 0);  // a long report is not cut
-        if (auto* list = dynamic_cast<ListBox*>(c)) showItems(h, *list);
+        if (c->row.kind == ControlKind::TextBox) Edit_LimitText(h, 0);  // a long report is not cut
+        if (c->row.kind == ControlKind::ListBox) showItems(h, static_cast<ListBox&>(*c));
     }
 }
 
@@ -236,15 +253,15 @@ void Win32View::activated(Window& window) {
     // Already active: Windows activated it and its WM_ACTIVATE told the runtime.
     if (!h || GetActiveWindow() == h) return;
     SetForegroundWindow(h);
-    // Another program may keep the foreground; within Kavrona the window is active anyway.
+    // Another program may keep the foreground; within the program the window is active anyway.
     if (GetActiveWindow() != h) SetActiveWindow(h);
 }
 
 void Win32View::changed(Control& control) {
     HWND h = static_cast<HWND>(control.native);
     if (!h) return;
-    if (auto* list = dynamic_cast<ListBox*>(&control)) {
-        showItems(h, *list);
+    if (control.row.kind == ControlKind::ListBox) {
+        showItems(h, static_cast<ListBox&>(control));
         return;
     }
     // What the user types comes back here through the box's change event. The box

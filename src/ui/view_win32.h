@@ -5,15 +5,11 @@
 #include <windows.h>
 
 #include <memory>
-#include <type_traits>
+#include <string>
 #include <vector>
 
+#include "platform/font_handle_win32.h"
 #include "ui/view.h"
-
-struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 // What the view keeps for one of the program's windows. It lives as long as the
 // view, so a handler whose event unloaded its own window may still look at it.
@@ -26,8 +22,15 @@ struct NativeWindow {
     bool writing = false;  // the program is setting a control's text: its EN_CHANGE is ours
 };
 
+// The program's own words where the view has to speak for it, UTF-8.
+struct ViewTexts {
+    std::string programName;        // the failure box's title; its window class is named after it
+    std::string cannotOpenWindows;  // the failure box's text
+    std::string errorCode;          // before the system's error code in it
+};
+
 struct Win32View : View {
-    explicit Win32View(HINSTANCE instance) : instance_(instance) {}
+    Win32View(HINSTANCE instance, ViewTexts texts);
 
     // Registers the class of the program's windows; says why when it cannot.
     bool registerClass();
@@ -48,5 +51,7 @@ struct Win32View : View {
     void createControls(NativeWindow& w);
 
     HINSTANCE instance_;
+    ViewTexts texts_;
+    std::wstring className_;
     std::vector<std::unique_ptr<NativeWindow>> windows_;
 };

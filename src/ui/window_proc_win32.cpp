@@ -37,27 +37,53 @@ void OnNCDestroy(HWND hwnd) {
     FORWARD_WM_NCDESTROY(hwnd, DefWindowProcW);
 }
 
+// Each kind's own notification codes; the control is of its row's kind, as the
+// runtime checked when it made it.
+void notifyButton(CommandButton& button, UINT code) {
+    if (code == BN_CLICKED) button.click();
+    if (code == BN_SETFOCUS) button.setFocus();
+}
+
+void notifyLabel(Label& label, UINT code) {
+    if (code == STN_CLICKED) label.click();
+}
+
+void notifyTextBox(NativeWindow& w, TextBox& box, HWND child, UINT code) {
+    if (code == EN_CHANGE && !w.writing) box.setText(windowText(child));
+    if (code == EN_SETFOCUS) box.setFocus();
+}
+
+void notifyListBox(ListBox& list, HWND child, UINT code) {
+    if (code == LBN_SELCHANGE) list.setListIndex(ListBox_GetCurSel(child));
+    if (code == LBN_SETFOCUS) list.setFocus();
+}
+
 void OnCommand(HWND hwnd, int id, HWND child, UINT code) {
     NativeWindow* w = nativeOf(hwnd);
     if (!w) return;
     // Enter comes as IDOK unless the focused button is the default one, which in a
     // window that is no dialog it is only after Tab put it there.
     if (id == IDOK && !child) {
-        if (auto* button = dynamic_cast<CommandButton*>(controlOf(*w, GetFocus()))) button->click();
+        Control* focus = controlOf(*w, GetFocus());
+        if (focus && focus->row.kind == ControlKind::CommandButton)
+            static_cast<CommandButton*>(focus)->click();
         return;
     }
     Control* c = controlOf(*w, child);
-    if (auto* button = dynamic_cast<CommandButton*>(c)) {
-        if (code == BN_CLICKED) button->click();
-        if (code == BN_SETFOCUS) button->setFocus();
-    } else if (auto* label = dynamic_cast<Label*>(c)) {
-        if (code == STN_CLICKED) label->click();
-    } else if (auto* box = dynamic_cast<TextBox*>(c)) {
-        if (code == EN_CHANGE && !w->writing) box->setText(windowText(child));
-        if (code == EN_SETFOCUS) box->setFocus();
-    } else if (auto* list = dynamic_cast<ListBox*>(c)) {
-        if (code == LBN_SELCHANGE) list->setListIndex(ListBox_GetCurSel(child));
-        if (code == LBN_SETFOCUS) list->setFocus();
+    if (!c) return;
+    switch (c->row.kind) {
+        case ControlKind::CommandButton:
+            notifyButton(static_cast<CommandButton&>(*c), code);
+            break;
+        case ControlKind::Label:
+            notifyLabel(static_cast<Label&>(*c), code);
+            break;
+        case ControlKind::TextBox:
+            notifyTextBox(*w, static_cast<TextBox&>(*c), child, code);
+            break;
+        case ControlKind::ListBox:
+            notifyListBox(static_cast<ListBox&>(*c), child, code);
+            break;
     }
 }
 

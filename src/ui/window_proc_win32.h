@@ -3,7 +3,6 @@
 
 #include "ui/view_win32.h"
 
-inline constexpr wchar_t kWindowClass[] = L"KavronaWindow";
 // A fixed frame: the layouts do not stretch.
 inline constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;

@@ -222,3 +222,23 @@ TEST_F(HarddiskButton, AFailingListShowsNothing) {
     k.form1.cmd_Harddisk.click();
     EXPECT_TRUE(fake.dialogs.shown.empty());
 }
+
+// The drives fact alone, without the program's windows.
+TEST(DrivesFound, EachDriveKeepsItsOwnCountsAndAFailedQueryLeavesNone) {
+    FakePlatform fake;
+    fake.drives.add('C', 1, "SYSTEM").space = FakeSpace{5, 80023715840, 1048577000};
+    fake.drives.add('D', 2).space.reset();
+    fake.drives.add('E', 2);  // the same serial as D: the same volume again
+    fake.regional.separator = ",";
+    DrivesFound found = gatherDrives(fake.drives, fake.regional, fake.ansi);
+    ASSERT_EQ(2u, found.drives.size());
+    EXPECT_EQ("C:\\", found.drives[0].root);
+    EXPECT_EQ("SYSTEM", found.drives[0].label);
+    EXPECT_EQ(5u, found.drives[0].space.FreeBytesAvailableToCaller);
+    EXPECT_EQ(80023715840u, found.drives[0].space.TotalNumberOfBytes);
+    EXPECT_EQ(1048577000u, found.drives[0].space.TotalNumberOfFreeBytes);
+    EXPECT_EQ("D:\\", found.drives[1].root);
+    EXPECT_EQ(0u, found.drives[1].space.TotalNumberOfBytes);
+    EXPECT_EQ(0u, found.drives[1].space.TotalNumberOfFreeBytes);
+    EXPECT_EQ(",", found.decimalSeparator);
+}

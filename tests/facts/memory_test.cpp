@@ -1,5 +1,7 @@
 #include "facts/memory.h"
 
+#include "facts/drives.h"
+
 #include <gtest/gtest.h>
 
 #include "app/step_alone.h"
@@ -45,8 +47,8 @@ TEST(WordHalves, SignedHalvesOfAValue) {
     };
     for (const auto& c : cases) {
         auto dw = static_cast<int32_t>(c.dw);
-        EXPECT_EQ(c.hi, Form1::GetHiWord(dw)) << std::hex << c.dw;
-        EXPECT_EQ(c.lo, Form1::GetLoWord(dw)) << std::hex << c.dw;
+        EXPECT_EQ(c.hi, GetHiWord(dw)) << std::hex << c.dw;
+        EXPECT_EQ(c.lo, GetLoWord(dw)) << std::hex << c.dw;
     }
 }
 

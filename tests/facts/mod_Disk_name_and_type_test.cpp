@@ -33,7 +33,8 @@ TEST_F(DiskNameAndType, TypeTexts) {
     };
     for (const auto& c : cases) {
         fake.drives.drives[static_cast<char>(std::toupper(c.root[0]))].type = c.code;
-        EXPECT_EQ(c.text, GetDriveTypeText(os, c.root)) << c.code << ' ' << c.root;
+        EXPECT_EQ(c.text, GetDriveTypeText(fake.drives, fake.ansi, c.root))
+            << c.code << ' ' << c.root;
     }
 }
 
@@ -47,12 +48,12 @@ TEST_F(DiskNameAndType, NextDriveTakesTheFirstRootOff) {
 
 TEST_F(DiskNameAndType, DriveListAsTheSystemWritesIt) {
     for (char letter : {'A', 'C', 'D'}) fake.drives.add(letter, 1);
-    EXPECT_EQ("A:\\\0C:\\\0D:\\\0\0"s, GetDriveList(os));
+    EXPECT_EQ("A:\\\0C:\\\0D:\\\0\0"s, GetDriveList(fake.drives, fake.ansi));
 }
 
 TEST_F(DiskNameAndType, ALongListIsAskedForAgainWithTheSizeNeeded) {
     for (char letter = 'C'; letter <= 'T'; ++letter) fake.drives.add(letter, 1);
-    std::string list = GetDriveList(os);
+    std::string list = GetDriveList(fake.drives, fake.ansi);
     EXPECT_EQ(18u * 4 + 1, list.size());
     EXPECT_TRUE(list.starts_with("C:\\\0D:\\\0"s));
     EXPECT_TRUE(list.ends_with("T:\\\0\0"s));

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "hardware/procesor_details.h"
+#include "facts/processor_details.h"
 #include "platform/utf16_win32.h"
 #include "platform/wmi.h"
 #include "platform/wmic_win32.h"

@@ -61,6 +61,16 @@ TEST_F(RuntimeTest, ControlsAreInTabOrderWhateverTheirDeclarationOrder) {
     EXPECT_EQ(&main.lstItems, main.controls()[3]);
 }
 
+// A button declared as a text box: drawn from its row, it would be the wrong control.
+struct MisdeclaredWindow : Window {
+    explicit MisdeclaredWindow(Application& app) : Window(app, kLayout) {}
+    TextBox cmdGo{*this, "cmdGo"};
+};
+
+TEST_F(RuntimeTest, AMemberOfAnotherKindThanItsRowStopsTheProgramAtOnce) {
+    EXPECT_DEATH(MisdeclaredWindow{app}, "");
+}
+
 TEST_F(RuntimeTest, ShowLoadsThenActivates) {
     main.show();
     EXPECT_EQ((std::vector<std::string>{"main load", "main activate"}), journal.events);

@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/dialogs.h"
+#include "platform/wmi.h"
 #include "ui/window.h"
 
-struct Kavrona;
+struct Form1;
+
+extern const WindowLayout kProcesorLayout;
 
 struct frm_Procesor : Window {
-    explicit frm_Procesor(Kavrona& program);
-
-    Kavrona& program;
-    Platform& os;
+    frm_Procesor(Application& app, Form1& form1, Wmi& wmi, Dialogs& dialogs);
 
     Label lblTitle{*this, "lblTitle"};
     Label lblCPUlist{*this, "lblCPUlist"};
@@ -32,6 +32,10 @@ struct frm_Procesor : Window {
     std::vector<std::string> sCPUpath;
 
   private:
+    Form1& form1;
+    Wmi& wmi;
+    Dialogs& dialogs;
+
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload() override;

@@ -1,4 +1,4 @@
-#include "hardware/procesor_details.h"
+#include "facts/processor_details.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "hardware/frm_Procesor.h"
+#include "windows/frm_Procesor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
-#include "hardware/frm_BIOS.h"
+#include "windows/frm_BIOS.h"
+
+#include "facts/bios.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +30,7 @@ struct BiosWindow : testing::Test {
     }
     RegistryResult read(ScriptedValue value) {
         system["V"] = std::move(value);
-        return k.bios.GetRegistryValue(kHKeyLocalMachine, kSystem, "V");
+        return GetRegistryValue(fake.registry, fake.ansi, kHKeyLocalMachine, kSystem, "V");
     }
     void runAsStep3() {
         k.form1.tb_Bios_info.setText("Ne");
@@ -87,12 +89,13 @@ TEST_F(BiosWindow, ValuesThatCannotBeRead) {
 }
 
 TEST_F(BiosWindow, MissingValueIsAnUnknownTypeAndMissingKeyTheDefault) {
-    RegistryResult missing = k.bios.GetRegistryValue(kHKeyLocalMachine, kSystem, "None");
+    RegistryResult missing =
+        GetRegistryValue(fake.registry, fake.ansi, kHKeyLocalMachine, kSystem, "None");
     ASSERT_TRUE(missing.error);
     EXPECT_EQ(1001, missing.error->number);
     EXPECT_EQ(1, fake.registry.closed);
-    RegistryResult noKey =
-        k.bios.GetRegistryValue(kHKeyLocalMachine, "Hardware\\Nowhere", "V", int32_t{7});
+    RegistryResult noKey = GetRegistryValue(fake.registry, fake.ansi, kHKeyLocalMachine,
+                                            "Hardware\\Nowhere", "V", int32_t{7});
     EXPECT_FALSE(noKey.error);
     EXPECT_EQ(RegistryValue{int32_t{7}}, noKey.value);
 }
@@ -123,7 +126,7 @@ TEST_F(BiosWindow, AReportedLengthBeyondTheDataIsCutToIt) {
 TEST_F(BiosWindow, MissingDateMeansTheVersionIsNotRead) {
     system["SystemBiosVersion"] = {1, "V2\0"s, {}};
     std::string date = "d", version = "v";
-    std::optional<RegistryError> e = k.bios.GetBiosInfo(date, version);
+    std::optional<RegistryError> e = GetBiosInfo(fake.registry, fake.ansi, date, version);
     ASSERT_TRUE(e);
     EXPECT_EQ(1001, e->number);
     EXPECT_EQ("d", date);

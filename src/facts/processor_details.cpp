@@ -1,4 +1,6 @@
-#include "hardware/procesor_details.h"
+#include "facts/processor_details.h"
+
+#include "facts/line_end.h"
 
 namespace {
 
@@ -10,16 +12,16 @@ struct DetailLine {
 };
 
 const DetailLine kDetailLines[] = {
-    {"Procesor: ", "Name", "", "\r\n"},
-    {"Popis: ", "Description", "", "\r\n"},
-    {"ID procesoru: ", "ProcessorID", "", "\r\n"},
-    {"Stav ", "Status", "", "\r\n"},
-    {"Výrobce: ", "Manufacturer", "", "\r\n"},
-    {"Využití: ", "LoadPercentage", "", "\r\n"},
-    {"Rychlost: ", "CurrentClockSpeed", "   MHz", "\r\n"},
-    {"Maximální rychlost: ", "MaxClockSpeed", "", "\r\n"},
-    {"Velikost Level 2 Cache: ", "L2CacheSize", "", "\r\n"},
-    {"Rychlost Level 2 Cache: ", "L2CacheSpeed", "", "\r\n"},
+    {"Procesor: ", "Name", "", kLineEnd},
+    {"Popis: ", "Description", "", kLineEnd},
+    {"ID procesoru: ", "ProcessorID", "", kLineEnd},
+    {"Stav ", "Status", "", kLineEnd},
+    {"Výrobce: ", "Manufacturer", "", kLineEnd},
+    {"Využití: ", "LoadPercentage", "", kLineEnd},
+    {"Rychlost: ", "CurrentClockSpeed", "   MHz", kLineEnd},
+    {"Maximální rychlost: ", "MaxClockSpeed", "", kLineEnd},
+    {"Velikost Level 2 Cache: ", "L2CacheSize", "", kLineEnd},
+    {"Rychlost Level 2 Cache: ", "L2CacheSpeed", "", kLineEnd},
     {"Podpora řízení spotřeby: ", "PowerManagementSupported", "", ""},
 };
 

@@ -1,9 +1,8 @@
-#include "hardware/frm_BIOS.h"
+#include "facts/bios.h"
 
 #include <algorithm>
 
-#include "app/kavrona.h"
-#include "ui/msgbox.h"
+#include "facts/line_end.h"
 
 namespace {
 
@@ -36,15 +35,12 @@ std::string withoutTerminators(std::string data, int most) {
 
 }  // namespace
 
-frm_BIOS::frm_BIOS(Kavrona& program) : Window(program.app, kBiosLayout), program(program) {}
-
-RegistryResult frm_BIOS::GetRegistryValue(uint32_t hKey, const std::string& KeyName,
-                                          const std::string& ValueName,
-                                          RegistryValue DefaultValue) {
-    Platform& os = program.os;
-    std::unique_ptr<RegistryKey> key = os.registry.open(hKey, os.ansi.toAnsi(KeyName).bytes);
+RegistryResult GetRegistryValue(Registry& registry, CodePage& ansi, uint32_t hKey,
+                                const std::string& KeyName, const std::string& ValueName,
+                                RegistryValue DefaultValue) {
+    std::unique_ptr<RegistryKey> key = registry.open(hKey, ansi.toAnsi(KeyName).bytes);
     if (!key) return {std::move(DefaultValue), std::nullopt};
-    std::string name = os.ansi.toAnsi(ValueName).bytes;
+    std::string name = ansi.toAnsi(ValueName).bytes;
     RegistryAnswer answer = key->query(name, kFirstBuffer);
     if (answer.code == kErrorMoreData) answer = key->query(name, answer.length);
     // A value that is missing, or that changed between the two queries, has no type to
@@ -55,7 +51,7 @@ RegistryResult frm_BIOS::GetRegistryValue(uint32_t hKey, const std::string& KeyN
         case kRegSz:
         case kRegExpandSz:
             if (data.empty()) return failed(5, "Invalid procedure call or argument");
-            return {os.ansi.toUtf8(withoutTerminators(data, 1)), std::nullopt};
+            return {ansi.toUtf8(withoutTerminators(data, 1)), std::nullopt};
         case kRegBinary:
             if (data.empty()) return failed(9, "Subscript out of range");
             return {std::vector<uint8_t>(data.begin(), data.end()), std::nullopt};
@@ -67,54 +63,39 @@ RegistryResult frm_BIOS::GetRegistryValue(uint32_t hKey, const std::string& KeyN
         }
         case kRegMultiSz:
             if (data.size() < 2) return failed(5, "Invalid procedure call or argument");
-            return {os.ansi.toUtf8(withoutTerminators(data, 2)), std::nullopt};
+            return {ansi.toUtf8(withoutTerminators(data, 2)), std::nullopt};
         default:
             return unknownType();
     }
 }
 
-std::optional<RegistryError> frm_BIOS::GetBiosInfo(std::string& BiosDate,
-                                                   std::string& BiosVersion) {
-    auto asText = [this](const RegistryValue& v) -> std::string {
+std::optional<RegistryError> GetBiosInfo(Registry& registry, CodePage& ansi, std::string& BiosDate,
+                                         std::string& BiosVersion) {
+    auto asText = [&ansi](const RegistryValue& v) -> std::string {
         if (const auto* text = std::get_if<std::string>(&v)) return *text;
         if (const auto* number = std::get_if<int32_t>(&v)) return std::to_string(*number);
         if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&v))
-            return program.os.ansi.toUtf8(std::string(bytes->begin(), bytes->end()));
+            return ansi.toUtf8(std::string(bytes->begin(), bytes->end()));
         return {};
     };
-    RegistryResult date =
-        GetRegistryValue(kHKeyLocalMachine, kSystemKey, "SystemBiosDate", std::string());
+    RegistryResult date = GetRegistryValue(registry, ansi, kHKeyLocalMachine, kSystemKey,
+                                           "SystemBiosDate", std::string());
     if (date.error) return date.error;
     BiosDate = asText(date.value);
-    RegistryResult version =
-        GetRegistryValue(kHKeyLocalMachine, kSystemKey, "SystemBiosVersion", std::string());
+    RegistryResult version = GetRegistryValue(registry, ansi, kHKeyLocalMachine, kSystemKey,
+                                              "SystemBiosVersion", std::string());
     if (version.error) return version.error;
     BiosVersion = asText(version.value);
     return std::nullopt;
 }
 
-void frm_BIOS::Form_Load() {
-    Form1& form1 = program.form1;
-    hide();
-    // A value that cannot be read keeps what the last load read; the user is not told.
-    GetBiosInfo(Datum, Verze);
-    const std::string& K = form1.Konec_radku;
-    std::string display;
-    for (char c : Verze) display += c == '\0' ? K : std::string(1, c);
-    if (form1.tb_Bios_info.text() == "Ano") {
-        MsgBox(program.os.dialogs, display);
-        return;
-    }
-    form1.appendReport(K + K + "BIOS: " + K + display + K);
-    form1.advanceStep();
+std::string biosVersionLines(const std::string& BiosVersion) {
+    std::string lines;
+    for (char c : BiosVersion) lines += c == '\0' ? std::string(kLineEnd) : std::string(1, c);
+    return lines;
 }
 
-void frm_BIOS::Form_Activate() {
-    hide();
-    unload();
-}
-
-void Form1::cmd_Show_Bios_Click() {
-    tb_Bios_info.setText("Ano");
-    program.bios.show();
+std::string biosSection(const std::string& versionLines) {
+    const std::string K = kLineEnd;
+    return K + K + "BIOS: " + K + versionLines + K;
 }

@@ -1,4 +1,4 @@
-#include "hardware/frm_IP_adress.h"
+#include "windows/frm_IP_adress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "facts/Module1.h"
+#include "facts/system_folders.h"
 
 #include <gtest/gtest.h>
 

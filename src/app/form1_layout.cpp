@@ -1,4 +1,4 @@
-#include "ui/layout.h"
+#include "app/form1.h"
 
 namespace {
 
@@ -29,26 +29,6 @@ const ControlRow kForm1Rows[] = {
     {K::TextBox, "tb_Forms_show", "0", {6000, 6240, 1095, 375}, kHidden},
 };
 
-const ControlRow kIpAdressRows[] = {
-    {K::TextBox, "tb_IP_adr", "Text1", {165, 353, 5055, 375}},
-};
-
-const ControlRow kBiosRows[] = {
-    {K::TextBox, "Text1", "Text1", {360, 2160, 9615, 3735}, kMultiLine},
-};
-
-const ControlRow kProcesorRows[] = {
-    {K::Label, "lblTitle", "Label1", {240, 240, 3975, 375}},
-    {K::Label, "lblCPUlist", "Label1", {240, 840, 4095, 495}, kHidden},
-    {K::ListBox, "lstCPU", "", {240, 1680, 4215, 450}},
-    {K::TextBox, "txtCPU", "Text1", {240, 2400, 4215, 2775}, kMultiLine},
-    {K::CommandButton, "cmd_Write", "Zapsat a zavřít", {2640, 5400, 1815, 375}},
-    {K::CommandButton, "cmd_Close", "Zavřít", {240, 5400, 1455, 375}},
-};
-
 }  // namespace
 
 const WindowLayout kForm1Layout{"Form1", "Kavrona - www.kavrona.cz", 10035, 8220, true, kForm1Rows};
-const WindowLayout kIpAdressLayout{"frm_IP_adress", "IP adresa:", 5385, 1080, false, kIpAdressRows};
-const WindowLayout kBiosLayout{"frm_BIOS", "frm_BIOS", 10080, 7020, false, kBiosRows};
-const WindowLayout kProcesorLayout{"frm_Procesor", "Procesor:", 4680, 6090, true, kProcesorRows};

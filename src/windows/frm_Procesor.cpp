@@ -1,17 +1,30 @@
-#include "hardware/frm_Procesor.h"
+#include "windows/frm_Procesor.h"
 
-#include "app/kavrona.h"
-#include "hardware/procesor_details.h"
-#include "ui/msgbox.h"
+#include "app/form1.h"
+#include "app/msgbox.h"
+#include "facts/processor_details.h"
 
 namespace {
 
 constexpr const char* kInvalidUseOfNull = "Invalid use of Null";
 
+using K = ControlKind;
+
+const ControlRow kProcesorRows[] = {
+    {K::Label, "lblTitle", "Label1", {240, 240, 3975, 375}},
+    {K::Label, "lblCPUlist", "Label1", {240, 840, 4095, 495}, kHidden},
+    {K::ListBox, "lstCPU", "", {240, 1680, 4215, 450}},
+    {K::TextBox, "txtCPU", "Text1", {240, 2400, 4215, 2775}, kMultiLine},
+    {K::CommandButton, "cmd_Write", "Zapsat a zavřít", {2640, 5400, 1815, 375}},
+    {K::CommandButton, "cmd_Close", "Zavřít", {240, 5400, 1455, 375}},
+};
+
 }  // namespace
 
-frm_Procesor::frm_Procesor(Kavrona& program)
-    : Window(program.app, kProcesorLayout), program(program), os(program.os) {
+const WindowLayout kProcesorLayout{"frm_Procesor", "Procesor:", 4680, 6090, true, kProcesorRows};
+
+frm_Procesor::frm_Procesor(Application& app, Form1& form1, Wmi& wmi, Dialogs& dialogs)
+    : Window(app, kProcesorLayout), form1(form1), wmi(wmi), dialogs(dialogs) {
     lstCPU.onClick = [this] { lstCPU_Click(); };
     cmd_Write.onClick = [this] { cmd_Write_Click(); };
     cmd_Close.onClick = [this] { cmd_Close_Click(); };
@@ -20,14 +33,14 @@ frm_Procesor::frm_Procesor(Kavrona& program)
 void frm_Procesor::Form_Load() {
     sCPUpath.assign(1, std::string());
     if (std::optional<std::string> failure = ListProcessors())
-        MsgBox(os.dialogs, "Informace se nepodařilo zjistit. Nastala chyba: " + *failure, kOkOnly,
+        MsgBox(dialogs, "Informace se nepodařilo zjistit. Nastala chyba: " + *failure, kOkOnly,
                "WMI Demo");
 }
 
 std::optional<std::string> frm_Procesor::ListProcessors() {
-    WmiResult<std::unique_ptr<WmiServices>> wmi = os.wmi.connect();
-    if (!wmi.ok()) return wmi.failure();
-    objWMI = std::move(wmi.value());
+    WmiResult<std::unique_ptr<WmiServices>> connected = wmi.connect();
+    if (!connected.ok()) return connected.failure();
+    objWMI = std::move(connected.value());
     lstCPU.clear();
     WmiResult<std::unique_ptr<WmiObjectSet>> cpus = objWMI->instancesOf("Win32_Processor");
     if (!cpus.ok()) return cpus.failure();
@@ -75,14 +88,14 @@ void frm_Procesor::lstCPU_Click() {
 void frm_Procesor::cmd_Write_Click() {
     // Once the main window is closed there is no report left to write to, and it is
     // not brought back for this.
-    if (program.form1.loaded()) program.form1.appendReport("\r\n" + txtCPU.text() + "\r\n");
+    if (form1.loaded()) form1.appendReport(form1.Konec_radku + txtCPU.text() + form1.Konec_radku);
     unload();
-    program.form1.cmd_Save.setFocus();
+    form1.cmd_Save.setFocus();
 }
 
 void frm_Procesor::cmd_Close_Click() {
     unload();
-    program.form1.cmd_Save.setFocus();
+    form1.cmd_Save.setFocus();
 }
 
 void frm_Procesor::Form_Activate() {
@@ -94,5 +107,5 @@ void frm_Procesor::Form_Unload() {
     // program's windows are destroyed.
     colCPU.reset();
     objWMI.reset();
-    program.form1.cmd_Save.setFocus();
+    form1.cmd_Save.setFocus();
 }

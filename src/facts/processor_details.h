@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the processor details window.
+// The processor details that WMI gives, as the processor window and the report write them.
 
 #include <cstdint>
 #include <string>

@@ -1,0 +1,28 @@
+#include "facts/user_logon.h"
+
+#include <optional>
+
+#include "facts/line_end.h"
+
+Logon gatherLogon(Environment& environment) {
+    return {environment.get("COMPUTERNAME"), environment.get("LOGONSERVER"),
+            environment.get("USERNAME")};
+}
+
+std::vector<std::string> logonBoxes(const Logon& logon) {
+    return {"Computer Name: " + logon.computerName, "Logon Server: " + logon.logonServer,
+            "User Name: " + logon.userName};
+}
+
+std::string logonSection(const Logon& logon, const std::string& windowsVersionName) {
+    const std::string K = kLineEnd;
+    return "Computer Name: " + logon.computerName + K + "User Name: " + logon.userName + K +
+           "Logon Server: " + logon.logonServer + K + K + "Verze Windows: " + windowsVersionName +
+           K + K;
+}
+
+std::string gatherUserName(UserName& user, CodePage& ansi) {
+    // 200 characters offered, 199 declared to the call.
+    std::optional<std::string> name = user.getUserName(199);
+    return name ? ansi.toUtf8(*name) : std::string();
+}

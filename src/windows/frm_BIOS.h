@@ -1,0 +1,34 @@
+#pragma once
+// The BIOS window: reads the BIOS date and version, and either shows the version
+// ("Info o BIOS") or appends it to the complete report. It closes itself when it
+// comes up.
+
+#include <string>
+
+#include "platform/code_page.h"
+#include "platform/dialogs.h"
+#include "platform/registry.h"
+#include "ui/window.h"
+
+struct Form1;
+
+extern const WindowLayout kBiosLayout;
+
+struct frm_BIOS : Window {
+    frm_BIOS(Application& app, Form1& form1, Registry& registry, CodePage& ansi, Dialogs& dialogs);
+
+    Form1& form1;
+    Registry& registry;
+    CodePage& ansi;
+    Dialogs& dialogs;
+
+    TextBox Text1{*this, "Text1"};
+
+    // Outlive an unload: the next load starts from them.
+    std::string Datum;
+    std::string Verze;  // multi-string entries separated by NUL characters
+
+  private:
+    void Form_Load() override;
+    void Form_Activate() override;
+};

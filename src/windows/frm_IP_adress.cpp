@@ -1,0 +1,32 @@
+#include "windows/frm_IP_adress.h"
+
+#include "app/form1.h"
+#include "facts/network_address.h"
+
+namespace {
+
+using K = ControlKind;
+
+const ControlRow kIpAdressRows[] = {
+    {K::TextBox, "tb_IP_adr", "Text1", {165, 353, 5055, 375}},
+};
+
+}  // namespace
+
+const WindowLayout kIpAdressLayout{"frm_IP_adress", "IP adresa:", 5385, 1080, false, kIpAdressRows};
+
+frm_IP_adress::frm_IP_adress(Application& app, Form1& form1, NetworkAdapters& network,
+                             CodePage& ansi)
+    : Window(app, kIpAdressLayout), form1(form1), network(network), ansi(ansi) {}
+
+void frm_IP_adress::Form_Load() {
+    hide();
+    std::string address = GetIPAddress(network, ansi);
+    tb_IP_adr.setText(address);
+    form1.appendReport(ipAddressSection(address));
+    form1.advanceStep();
+}
+
+void frm_IP_adress::Form_Activate() {
+    unload();
+}
