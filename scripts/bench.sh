@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the benchmark: installs and builds what is missing (both Windows builds: the
-# 32-bit one for its size), then runs kavrona-bench.exe under wine64 on a virtual
-# display in a Wine session of its own, and prints its table.
+# Runs the benchmark: installs and builds what is missing (both Windows builds), then
+# runs each build's kavrona-bench.exe (the 64-bit one under wine64, the 32-bit one
+# under wine) on a virtual display in a Wine session of its own, and prints their
+# tables. Fails when a target of either fails.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root"
@@ -20,5 +21,10 @@ echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ /
   "$(free -g | awk '/^Mem:/ {print $2}') GB memory, $(/usr/lib/wine/wine64 --version), $(date -u +%F)"
 # Wine says this at every volume query of Z: (the Linux root, whose device it may not
 # read); the benchmark makes thousands.
-"$root/scripts/wine-run" build/windows-x64/kavrona-bench.exe \
-  2> >(grep -v 'FS volume label and serial are not available' >&2)
+quiet() { grep -v 'FS volume label and serial are not available' >&2; }
+status=0
+echo
+"$root/scripts/wine-run" build/windows-x64/kavrona-bench.exe 2> >(quiet) || status=1
+echo
+/usr/lib/wine/wine build/windows-x86/kavrona-bench.exe 2> >(quiet) || status=1
+exit $status
