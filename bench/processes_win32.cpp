@@ -79,28 +79,32 @@ std::string captionOf(const WindowLayout& layout, std::string_view name) {
     return {};
 }
 
+struct Search {
+    DWORD pid;
+    const std::wstring& caption;
+    HWND found = nullptr;
+};
+
+// A named callback: a lambda would take the default calling convention, which on
+// 32-bit Windows is not the one EnumWindows calls with.
+BOOL CALLBACK keepFirstMatch(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<Search*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+    wchar_t text[64];
+    int n = GetWindowTextW(hwnd, text, 64);
+    if (s->caption != std::wstring_view(text, n > 0 ? n : 0)) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
 // A visible top-level window of `pid` with this caption. GetWindowText does not send
 // to another process's window, so polling neither waits for the program nor
 // interrupts it.
 HWND visibleWindow(DWORD pid, const std::wstring& caption) {
-    struct Search {
-        DWORD pid;
-        const std::wstring& caption;
-        HWND found = nullptr;
-    } search{pid, caption};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
-            wchar_t text[64];
-            int n = GetWindowTextW(hwnd, text, 64);
-            if (s->caption != std::wstring_view(text, n > 0 ? n : 0)) return TRUE;
-            s->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search{pid, caption};
+    EnumWindows(keepFirstMatch, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
