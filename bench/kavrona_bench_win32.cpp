@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -14,7 +12,6 @@
 #include <vector>
 
 #include "in_process.h"
-#include "platform/com_win32.h"
 #include "platform/utf16_win32.h"
 #include "processes.h"
 #include "table.h"
@@ -217,7 +214,6 @@ std::vector<Target> measureProgram(std::vector<std::string>& faults) {
 int wmain(int argc, wchar_t** argv) {
     const std::wstring_view flag = argc >= 2 ? argv[1] : L"";
     if (flag == kWmiFlag) return child(timeWmiFirst);
-    ComApartment com;
     if (flag == kColdFlag) return child(timeCompleteOnce);
 
     std::vector<std::string> faults;
