@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "platform/utf16_win32.h"
@@ -62,30 +61,6 @@ void showItems(HWND list, const ListBox& box) {
     if (ListBox_GetCurSel(list) != box.listIndex()) ListBox_SetCurSel(list, box.listIndex());
 }
 
-int emHeight(HFONT font) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight - metrics.tmInternalLeading;
-}
-
-FontHandle boldFont(UINT dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(825, static_cast<int>(dpi), 7200);  // 8.25 pt
-    font.lfWeight = FW_BOLD;
-    font.lfCharSet = EASTEUROPE_CHARSET;
-    lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-    FontHandle given(CreateFontIndirectW(&font));
-    if (std::abs(emHeight(given.get()) + font.lfHeight) <= 1) return given;
-    // "MS Sans Serif" is a bitmap font made in a few sizes for 96 DPI; at other DPIs
-    // its TrueType twin draws the same letters at the size asked for.
-    lstrcpynW(font.lfFaceName, L"Microsoft Sans Serif", LF_FACESIZE);
-    return FontHandle(CreateFontIndirectW(&font));
-}
-
 POINT centredOnMonitor(HWND hwnd, SIZE frame) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
@@ -107,19 +82,15 @@ void reportFailure(const wchar_t* what) {
 
 void layOut(NativeWindow& w, const POINT* position) {
     auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
-    LOGFONTW dialog = dialogFont(w.dpi);
-    FontHandle plain(CreateFontIndirectW(&dialog)), bold = boldFont(w.dpi);
+    const DpiFonts& fonts = w.fonts.at(w.dpi);
     for (Control* c : w.window.controls()) {
         HWND h = static_cast<HWND>(c->native);
         if (!h) continue;
         const TwipsRect& r = c->row.pos;
         SetWindowPos(h, nullptr, px(r.left), px(r.top), px(r.width), px(r.height),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(h, (c->row.style & kBold) ? bold.get() : plain.get(), TRUE);
+        SetWindowFont(h, (c->row.style & kBold) ? fonts.bold.get() : fonts.plain.get(), TRUE);
     }
-    // The old fonts go only now that no control uses them.
-    w.dialogFont = std::move(plain);
-    w.boldFont = std::move(bold);
 
     const WindowLayout& layout = w.window.layout;
     SIZE frame = frameSizeForClient(px(layout.width), px(layout.height), kWindowStyle,
@@ -169,7 +140,7 @@ bool Win32View::dialogMessage(MSG& msg) {
 NativeWindow& Win32View::nativeOf(Window& window) {
     for (auto& w : windows_)
         if (&w->window == &window) return *w;
-    windows_.push_back(std::make_unique<NativeWindow>(window));
+    windows_.push_back(std::make_unique<NativeWindow>(window, fonts_));
     return *windows_.back();
 }
 
@@ -211,8 +182,6 @@ void Win32View::destroyed(Window& window) {
     for (Control* c : window.controls()) c->native = nullptr;
     window.native = nullptr;
     if (w.hwnd) DestroyWindow(w.hwnd);  // WM_NCDESTROY forgets the handle
-    w.dialogFont.reset();
-    w.boldFont.reset();
 }
 
 void Win32View::shown(Window& window) {
