@@ -78,23 +78,18 @@ void reportFailure(const wchar_t* what) {
     MessageBoxW(nullptr, text.c_str(), L"Kavrona", MB_OK | MB_ICONERROR);
 }
 
-}  // namespace
-
-void layOut(NativeWindow& w, const POINT* position) {
-    auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
+HFONT fontOf(NativeWindow& w, const Control& c) {
     const DpiFonts& fonts = w.fonts.at(w.dpi);
-    for (Control* c : w.window.controls()) {
-        HWND h = static_cast<HWND>(c->native);
-        if (!h) continue;
-        const TwipsRect& r = c->row.pos;
-        SetWindowPos(h, nullptr, px(r.left), px(r.top), px(r.width), px(r.height),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(h, (c->row.style & kBold) ? fonts.bold.get() : fonts.plain.get(), TRUE);
-    }
+    return (c.row.style & kBold) ? fonts.bold.get() : fonts.plain.get();
+}
 
+// The window's frame for w.dpi, at `position` when given, otherwise centred or left
+// where it is, as its layout says.
+void placeWindow(NativeWindow& w, const POINT* position) {
     const WindowLayout& layout = w.window.layout;
-    SIZE frame = frameSizeForClient(px(layout.width), px(layout.height), kWindowStyle,
-                                    kWindowExStyle, w.dpi);
+    SIZE frame =
+        frameSizeForClient(twipsToPixels(layout.width, w.dpi), twipsToPixels(layout.height, w.dpi),
+                           kWindowStyle, kWindowExStyle, w.dpi);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     POINT at{};
     if (position) {
@@ -105,6 +100,21 @@ void layOut(NativeWindow& w, const POINT* position) {
         flags |= SWP_NOMOVE;
     }
     SetWindowPos(w.hwnd, nullptr, at.x, at.y, frame.cx, frame.cy, flags);
+}
+
+}  // namespace
+
+void layOut(NativeWindow& w, const POINT* position) {
+    auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
+    for (Control* c : w.window.controls()) {
+        HWND h = static_cast<HWND>(c->native);
+        if (!h) continue;
+        const TwipsRect& r = c->row.pos;
+        SetWindowPos(h, nullptr, px(r.left), px(r.top), px(r.width), px(r.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowFont(h, fontOf(w, *c), TRUE);
+    }
+    placeWindow(w, position);
 }
 
 bool Win32View::registerClass() {
@@ -158,20 +168,25 @@ void Win32View::created(Window& window) {
     window.native = &w;
     w.dpi = dpiOfWindow(w.hwnd);
     createControls(w);
-    layOut(w);
+    placeWindow(w, nullptr);
 }
 
 void Win32View::createControls(NativeWindow& w) {
+    auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
     int id = kFirstControlId;
-    // Created in tab order: the dialog keys follow the order of creation.
+    // Created in tab order: the dialog keys follow the order of creation. Each at its
+    // place with its font, unseen until the window shows: nothing to move or redraw.
     for (Control* c : w.window.controls()) {
         ControlClass k = classOf(*c);
         DWORD style = WS_CHILD | k.style | (c->visible() ? WS_VISIBLE : 0);
-        HWND h = CreateWindowExW(k.exStyle, k.name, textOf(*c).c_str(), style, 0, 0, 0, 0, w.hwnd,
+        const TwipsRect& r = c->row.pos;
+        HWND h = CreateWindowExW(k.exStyle, k.name, textOf(*c).c_str(), style, px(r.left),
+                                 px(r.top), px(r.width), px(r.height), w.hwnd,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance_,
                                  nullptr);
         c->native = h;
         if (!h) continue;
+        SetWindowFont(h, fontOf(w, *c), FALSE);
         if (dynamic_cast<TextBox*>(c)) Edit_LimitText(h, 0);  // a long report is not cut
         if (auto* list = dynamic_cast<ListBox*>(c)) showItems(h, *list);
     }
