@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "platform/utf16_win32.h"
 #include "ui/control.h"
@@ -48,6 +49,20 @@ std::wstring shownText(HWND h) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+// The report grows section by section in its box. Writing the whole text again makes
+// the edit control lay out every line anew (under Wine several milliseconds a time);
+// adding the new end lays out only the new lines. The box is left as a full write
+// leaves it: caret and view at the start, nothing to undo.
+void appendText(HWND box, std::wstring_view tail) {
+    const int end = GetWindowTextLengthW(box);
+    Edit_SetSel(box, end, end);
+    const std::wstring added(tail);
+    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+    Edit_SetSel(box, 0, 0);
+    Edit_ScrollCaret(box);
+    Edit_EmptyUndoBuffer(box);
 }
 
 // A list only ever grows by one item or is cleared, and the view hears of each
@@ -224,11 +239,16 @@ void Win32View::changed(Control& control) {
     // shows it already, and writing it again would put the caret back at the start:
     // the next letter would go in front of the last one.
     std::wstring text = textOf(control);
-    if (shownText(h) == text) return;
+    const std::wstring shown = shownText(h);
+    if (shown == text) return;
     NativeWindow& w = nativeOf(control.window);
     bool writing = w.writing;
     w.writing = true;
-    SetWindowTextW(h, text.c_str());
+    if (dynamic_cast<TextBox*>(&control) && !shown.empty() && text.starts_with(shown)) {
+        appendText(h, std::wstring_view(text).substr(shown.size()));
+    } else {
+        SetWindowTextW(h, text.c_str());
+    }
     w.writing = writing;
 }
 
