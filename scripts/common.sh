@@ -1,56 +1,93 @@
-# Shared by the run and test commands: building the three programs, and a display
-# and a Wine session to run the Windows ones in.
+# Shared by the run, test and benchmark commands: building the three programs, and a
+# display and a Wine session to run the Windows ones in. Sourcing it needs nothing that
+# scripts/setup.sh installs; the functions below run after it.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-wineserver=/usr/lib/wine/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+# Runs a quiet step with its output kept aside; on failure says what failed and shows
+# the end of that output. Usage: quietly "what it does" command args...
+quietly() {
+  local what=$1 log status=0
+  shift
+  log=$(mktemp)
+  "$@" </dev/null >"$log" 2>&1 || status=$?
+  if [ $status -ne 0 ]; then
+    echo "FAILED ($status): $what: $*" >&2
+    tail -20 "$log" | sed 's/^/  | /' >&2
+  fi
+  rm -f "$log"
+  return $status
+}
+
+wineserver_path() {
+  if [ -x /usr/lib/wine/wineserver ]; then echo /usr/lib/wine/wineserver; else command -v wineserver; fi
+}
 
 build_native() {
-  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAVRONA_SANITIZE=ON \
-    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
-  cmake --build "$root/build/native"
+  quietly "configuring the native build" cmake -S "$root" -B "$root/build/native" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Debug -DKAVRONA_SANITIZE=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON ||
+    fail "cmake for build/native"
+  cmake --build "$root/build/native" || fail "building build/native (compiler output above)"
 }
 
 build_windows() {  # x64 or x86
   local arch=$1 toolchain
   [ "$arch" = x64 ] && toolchain=mingw-x86_64 || toolchain=mingw-i686
-  local tests=ON
-  [ "$arch" = x86 ] && tests=OFF
-  cmake -S "$root" -B "$root/build/windows-$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" -DKAVRONA_TESTS=$tests >/dev/null
-  cmake --build "$root/build/windows-$arch"
+  quietly "configuring the $arch Windows build" cmake -S "$root" -B "$root/build/windows-$arch" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" ||
+    fail "cmake for build/windows-$arch"
+  cmake --build "$root/build/windows-$arch" || fail "building build/windows-$arch (compiler output above)"
 }
 
 xvfb_pid=""
-start_display() {  # a virtual display, unless there is a display already
+start_display() {  # a virtual display of our own; callers unset DISPLAY to insist on one
   [ -n "${DISPLAY:-}" ] && return 0
-  local n=90
+  command -v Xvfb >/dev/null || fail "Xvfb is not installed; scripts/setup.sh installs it"
+  local n=90 log
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  log=$(mktemp)
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$log" 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
-  echo "Xvfb did not start on :$n" >&2
-  return 1
+  for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && { rm -f "$log"; return 0; }
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "FAILED: Xvfb did not start on :$n; its output:" >&2
+  sed 's/^/  | /' "$log" >&2
+  rm -f "$log"
+  exit 1
 }
 
 start_wine() {  # one Wine session for everything that follows, so each program starts quickly
+  local wineserver
+  wineserver=$(wineserver_path) || fail "wineserver not found; scripts/setup.sh installs Wine"
   mkdir -p "$WINEPREFIX"
   "$wineserver" -p </dev/null >/dev/null 2>&1 || true  # fails when a session runs already
-  "$root/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
+  quietly "starting Wine in $WINEPREFIX" "$root/scripts/wine-run" cmd /c exit ||
+    fail "Wine did not start (run WINEDEBUG=err+all scripts/wine-run cmd /c exit to see more)"
   # On our own Xvfb there is no window manager: Wine then frames the windows itself,
   # and does not wait 2 s at every window that closes for a manager to confirm it.
   local managed=Y
   [ -n "$xvfb_pid" ] && managed=N
-  "$root/scripts/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d $managed /f \
-    </dev/null >/dev/null 2>&1
+  quietly "telling Wine whether a window manager runs" \
+    "$root/scripts/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d $managed /f ||
+    fail "reg add in $WINEPREFIX"
 }
 
 stop_all() {
-  "$wineserver" -k </dev/null >/dev/null 2>&1 || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  local wineserver
+  wineserver=$(wineserver_path) && "$wineserver" -k </dev/null >/dev/null 2>&1
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   xvfb_pid=""
+  return 0
 }

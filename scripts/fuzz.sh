@@ -6,9 +6,15 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${FUZZ_SECONDS:-30}
 build=$root/build/fuzz
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKAVRONA_FUZZ=ON -DKAVRONA_TESTS=OFF >/dev/null
-cmake --build "$build"
+log=$(mktemp)
+if ! CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKAVRONA_FUZZ=ON -DKAVRONA_TESTS=OFF >"$log" 2>&1; then
+  tail -20 "$log"
+  echo "fuzz: FAILED: configuring the fuzzers' build (cmake output above)"
+  exit 1
+fi
+rm -f "$log"
+cmake --build "$build" || { echo "fuzz: FAILED: building the fuzzers (compiler output above)"; exit 1; }
 
 run() {  # one fuzzer; its verdict in $build/<name>.verdict
   local fuzzer=$1 name work

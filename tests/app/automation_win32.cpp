@@ -28,21 +28,25 @@ DWORD processOf(HWND hwnd) {
     return pid;
 }
 
+struct Search {
+    const std::function<bool(HWND)>& fits;
+    bool hiddenToo;
+    HWND found = nullptr;
+};
+
+// A named callback: a lambda would take the default calling convention, which on
+// 32-bit Windows is not the one EnumWindows calls with.
+BOOL CALLBACK keepFirstFit(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<Search*>(param);
+    if ((!s->hiddenToo && !IsWindowVisible(hwnd)) || !s->fits(hwnd)) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
 // The first top-level window that `fits`, among the visible ones unless `hidden_too`.
 HWND findTopLevel(const std::function<bool(HWND)>& fits, bool hidden_too = false) {
-    struct Search {
-        const std::function<bool(HWND)>& fits;
-        bool hiddenToo;
-        HWND found = nullptr;
-    } search{fits, hidden_too};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            if ((!s->hiddenToo && !IsWindowVisible(hwnd)) || !s->fits(hwnd)) return TRUE;
-            s->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search{fits, hidden_too};
+    EnumWindows(keepFirstFit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -55,6 +59,10 @@ bool waitFor(const std::function<bool()>& done, Patience patience) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
+}
+
+bool holds(const std::function<bool()>& state, Patience patience) {
+    return !waitFor([&] { return !state(); }, patience);
 }
 
 HWND findWindow(std::string_view caption, DWORD pid) {

@@ -18,6 +18,11 @@ inline constexpr Patience kPatience{20000};
 
 // Polls `done` until it holds or the patience runs out; says whether it held.
 bool waitFor(const std::function<bool()>& done, Patience patience = kPatience);
+// How long a check that something does not happen watches for it.
+inline constexpr Patience kQuiet{1000};
+// Whether `state` holds at every look for the whole of `patience`: that nothing takes
+// the front away, that no box comes, that the process does not end.
+bool holds(const std::function<bool()>& state, Patience patience = kQuiet);
 
 // A visible top-level window with this caption, of process `pid` unless that is 0.
 HWND findWindow(std::string_view caption, DWORD pid = 0);

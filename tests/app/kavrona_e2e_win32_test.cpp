@@ -181,7 +181,7 @@ TEST_F(KavronaProgram, UserButtonShowsTheUserName) {
     ASSERT_TRUE(waitFor([&] { return focused() == "User"; })) << "on \"" << focused() << "\"";
     ASSERT_TRUE(pressKey(main_, VK_RETURN));
     EXPECT_EQ(signedOnUser(), answer());
-    EXPECT_FALSE(ended());
+    EXPECT_FALSE(ended(kQuiet));
 }
 
 TEST_F(KavronaProgram, KeyboardTabsInTableOrderAndEnterPressesTheButton) {

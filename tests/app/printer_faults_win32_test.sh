@@ -6,12 +6,12 @@
 set -euo pipefail
 tests_exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/expect_cases.sh"
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 for tool in /usr/sbin/cupsd lpadmin lpstat cupsreject cupsdisable cancel timeout; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool missing"; exit 77; }
+  command -v "$tool" >/dev/null || { echo "FAILED: $tool missing; scripts/setup.sh installs it"; exit 1; }
 done
-[ -f "$ppd" ] || { echo "skipped: no cups-pdf PPD"; exit 77; }
-[ "$(id -u)" -eq 0 ] || { echo "skipped: needs root to run cupsd"; exit 77; }
+[ -f "$ppd" ] || { echo "FAILED: no cups-pdf PPD; scripts/setup.sh installs printer-driver-cups-pdf"; exit 1; }
 
 work=$(mktemp -d)
 cupsd_pid=""
@@ -55,15 +55,18 @@ start_cupsd() {
   /usr/sbin/cupsd -c "$work/cupsd.conf" -s "$work/cups-files.conf" -f &
   cupsd_pid=$!
   for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q 'is running' && return 0; sleep 0.1; done
-  echo "cupsd did not start"; exit 1
+  echo "a cupsd of our own did not start within 10 s; its log:"
+  cat "$work/log/error_log" 2>/dev/null
+  not_run "PrinterFaultsByScript.*: a cupsd of the test's own did not start (see its log above)"
+  end_wrapper
 }
 start_cupsd
 queue=kavrona-fault-$$
-lpadmin -p "$queue" -v file:/dev/null -P "$ppd" -E 2>/dev/null
-lpadmin -d "$queue"
+lpadmin -p "$queue" -v file:/dev/null -P "$ppd" -E 2>/dev/null || { echo "FAILED: lpadmin -p $queue"; exit 1; }
+lpadmin -d "$queue" || { echo "FAILED: lpadmin -d $queue"; exit 1; }
 
 run() {  # the gtest case, with a time limit well above what it may take
-  KAVRONA_PRINTER_FAULT=1 timeout 90 "$root/scripts/wine-run" "$tests_exe" \
+  expect_cases 1 env KAVRONA_PRINTER_FAULT=1 timeout 90 "$root/scripts/wine-run" "$tests_exe" \
     --gtest_filter="PrinterFaultsByScript.$1" </dev/null
 }
 

@@ -5,12 +5,12 @@
 set -euo pipefail
 tests_exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/expect_cases.sh"
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 for tool in /usr/sbin/cupsd lpadmin lpstat pdftotext pdfinfo; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool missing"; exit 77; }
+  command -v "$tool" >/dev/null || { echo "FAILED: $tool missing; scripts/setup.sh installs it"; exit 1; }
 done
-[ -f "$ppd" ] || { echo "skipped: no cups-pdf"; exit 77; }
-[ "$(id -u)" -eq 0 ] || { echo "skipped: needs root to run cupsd and add a queue"; exit 77; }
+[ -f "$ppd" ] || { echo "FAILED: no cups-pdf PPD; scripts/setup.sh installs printer-driver-cups-pdf"; exit 1; }
 
 queue=kavrona-test-$$
 pdf_dir=$HOME/PDF
@@ -40,14 +40,21 @@ if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
   /usr/sbin/cupsd -f &
   cupsd_pid=$!
   for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
+  if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+    not_run "ReportGoesToTheQueue: no CUPS runs and cupsd did not start within 10 s; starting it needs root"
+    end_wrapper
+  fi
 fi
 old_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
-lpadmin -p "$queue" -v cups-pdf:/ -P "$ppd" -E
-lpadmin -d "$queue"
+if ! why=$(lpadmin -p "$queue" -v cups-pdf:/ -P "$ppd" -E 2>&1); then
+  not_run "ReportGoesToTheQueue: adding a cups-pdf queue failed ($why); needs CUPS admin rights"
+  end_wrapper
+fi
+lpadmin -d "$queue" || { echo "FAILED: lpadmin -d $queue"; exit 1; }
 mkdir -p "$pdf_dir"
 
 run() {  # the gtest case, with the report in a file
-  KAVRONA_PRINT_REPORT=$(echo "Z:${2//\//\\}") "$root/scripts/wine-run" "$tests_exe" \
+  expect_cases 1 env KAVRONA_PRINT_REPORT="Z:${2//\//\\}" "$root/scripts/wine-run" "$tests_exe" \
     --gtest_filter="PrintingByScript.$1" </dev/null
 }
 

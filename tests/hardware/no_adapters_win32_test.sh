@@ -5,12 +5,13 @@
 set -euo pipefail
 tests_exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/expect_cases.sh"
 prefix=${WINEPREFIX:-$root/build/wineprefix}
 wineserver=/usr/lib/wine/wineserver
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
-if [ "$(id -u)" -ne 0 ] || ! unshare -n true 2>/dev/null; then
-  echo "skipped: needs root and network namespaces"
-  exit 77
+if ! why=$(unshare -n ip link set lo up 2>&1); then
+  not_run "ReportHasTheLabelAndNoAddress: a network namespace could not be made ($why); needs CAP_SYS_ADMIN and iproute2"
+  end_wrapper
 fi
 
 copy=$(mktemp -d)
@@ -22,7 +23,7 @@ cleanup() {
 trap cleanup EXIT
 cp -a "$prefix/." "$copy/"
 
-KAVRONA_NO_ADAPTERS=1 WINEPREFIX=$copy unshare -n sh -c '
+expect_cases 1 env KAVRONA_NO_ADAPTERS=1 WINEPREFIX="$copy" unshare -n sh -c '
   ip link set lo up
-  exec "$0" "$1" --gtest_filter=NoAdaptersByScript.* </dev/null' \
+  exec "$0" "$1" --gtest_filter=NoAdaptersByScript.ReportHasTheLabelAndNoAddress </dev/null' \
   "$root/scripts/wine-run" "$tests_exe"

@@ -45,7 +45,7 @@ void startWithoutWmi(RealProgram& program) {
 
 }  // namespace
 
-TEST(WmiUnavailable, DISABLED_CompleteReportHasAllButTheProcessor) {
+TEST(WithoutWmi, CompleteReportHasAllButTheProcessor) {
     ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     {
         RealProgram program;

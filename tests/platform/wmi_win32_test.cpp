@@ -171,7 +171,7 @@ TEST(WmiWithoutCom, ConnectFailsWithADescription) {
 }
 
 // Runs by itself, in a process started with WMI's provider disabled (tests/CMakeLists.txt).
-TEST(WmiUnavailable, DISABLED_ConnectFailsWithADescription) {
+TEST(WithoutWmi, ConnectFailsWithADescription) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     {
         auto connected = Win32Wmi().connect();
