@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmark: installs and builds what is missing (both Windows builds), then
-# runs each build's kavrona-bench.exe (the 64-bit one under wine64, the 32-bit one
-# under wine) on a virtual display in a Wine session of its own, and prints their
-# tables. Fails when a target of either fails.
+# runs each build's kavrona-bench.exe (wine-run takes the 32-bit loader for the 32-bit
+# one) on a virtual display in a Wine session of its own, and prints their tables.
+# Fails when a target of either fails. Arguments go to both, e.g. --on-screen.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root"
@@ -18,13 +18,16 @@ start_display
 start_wine
 echo
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores," \
-  "$(free -g | awk '/^Mem:/ {print $2}') GB memory, $(/usr/lib/wine/wine64 --version), $(date -u +%F)"
+  "$(free -g | awk '/^Mem:/ {print $2}') GB memory, $(/usr/lib/wine/wine64 --version), $(date -u +%F)," \
+  "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 # Wine says this at every volume query of Z: (the Linux root, whose device it may not
 # read); the benchmark makes thousands.
 quiet() { grep -v 'FS volume label and serial are not available' >&2; }
 status=0
+for arch in x64 x86; do
+  echo
+  "$root/scripts/wine-run" "build/windows-$arch/kavrona-bench.exe" "$@" 2> >(quiet) || status=1
+done
 echo
-"$root/scripts/wine-run" build/windows-x64/kavrona-bench.exe 2> >(quiet) || status=1
-echo
-/usr/lib/wine/wine build/windows-x86/kavrona-bench.exe 2> >(quiet) || status=1
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
 exit $status
