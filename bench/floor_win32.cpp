@@ -151,10 +151,17 @@ HWND create(const WindowLayout& layout) {
 
 HWND procesor = nullptr;
 
+// Shown in front and active, as a user sees a window come up, whichever program has
+// the foreground.
+void showActive(HWND w) {
+    ShowWindow(w, SW_SHOW);
+    SetForegroundWindow(w);
+}
+
 void showAndDestroy(const WindowLayout& layout, std::string_view box, const wchar_t* text) {
     if (HWND w = create(layout)) {
         SetWindowTextW(control(w, layout, box), text);
-        ShowWindow(w, SW_SHOW);
+        showActive(w);
         DestroyWindow(w);
     }
 }
@@ -171,7 +178,7 @@ void completeReport(HWND main) {
     ListBox_SetCurSel(list, 0);
     SetWindowTextW(control(procesor, kProcesorLayout, "lblTitle"), L"Procesor");
     SetWindowTextW(control(procesor, kProcesorLayout, "txtCPU"), kCpuDetails);
-    ShowWindow(procesor, SW_SHOW);
+    showActive(procesor);
 }
 
 void onCommand(HWND hwnd, const WindowLayout& layout, int id) {
@@ -195,6 +202,17 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         case WM_COMMAND:
             if (layout && HIWORD(wParam) == BN_CLICKED) onCommand(hwnd, *layout, LOWORD(wParam));
             return 0;
+        case WM_CTLCOLORSTATIC: {
+            // The link labels are blue.
+            const int row = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - kFirstId;
+            if (!layout || row < 0 || static_cast<size_t>(row) >= layout->controls.size() ||
+                !(layout->controls[static_cast<size_t>(row)].style & kBlue))
+                break;
+            auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, RGB(0, 0, 255));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
         case WM_DESTROY:
             if (hwnd == procesor) procesor = nullptr;
             if (layout == &kForm1Layout) PostQuitMessage(0);
