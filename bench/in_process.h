@@ -28,3 +28,7 @@ Samples timeCompleteWarm(int count, std::vector<std::string>& faults);
 // One press in a process that has not connected to WMI yet; its milliseconds, or a
 // negative figure with `fault` set when the report did not come out whole.
 double timeCompleteOnce(std::string& fault);
+
+// COM started, WMI connected and the processors listed, in a process that has done
+// none of it yet: what the first complete report pays for WMI.
+double timeWmiFirst(std::string& fault);

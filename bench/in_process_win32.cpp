@@ -6,6 +6,7 @@
 
 #include "app/real_program_win32.h"
 #include "app/step_alone.h"
+#include "platform/com_win32.h"
 
 namespace {
 
@@ -121,4 +122,25 @@ double timeCompleteOnce(std::string& fault) {
     double ms = msSince(start);
     fault = reportFault(p);
     return fault.empty() ? ms : -1;
+}
+
+double timeWmiFirst(std::string& fault) {
+    BenchClock::time_point start = BenchClock::now();
+    ComApartment com;
+    Win32Wmi wmi;
+    WmiResult<std::unique_ptr<WmiServices>> services = wmi.connect();
+    if (!services.ok()) {
+        fault = "WMI: " + services.failure();
+        return -1;
+    }
+    WmiResult<std::unique_ptr<WmiObjectSet>> processors =
+        services.value()->instancesOf("Win32_Processor");
+    WmiResult<int32_t> count =
+        processors.ok() ? processors.value()->count() : WmiResult<int32_t>::failed("no set");
+    double ms = msSince(start);
+    if (!count.ok() || count.value() < 1) {
+        fault = "WMI: no Win32_Processor";
+        return -1;
+    }
+    return ms;
 }

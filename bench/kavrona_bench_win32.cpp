@@ -1,10 +1,9 @@
 // kavrona-bench: times Kavrona's report sections, its complete report cold and warm,
-// its start-up, and wmic as a reference process that reads the same WMI class;
+// and wmic as a reference process that reads the same WMI class; times Kavrona on
+// screen against the floor program (its windows in plain Win32) and a bare window;
 // reports the program's size and memory, and checks them against their targets.
 
 #include <windows.h>
-
-#include <objbase.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,24 +11,28 @@
 #include <string>
 #include <vector>
 
+#include "app/form1.h"
 #include "in_process.h"
-#include "platform/com_win32.h"
 #include "platform/utf16_win32.h"
 #include "processes.h"
 #include "table.h"
+#include "ui/layout.h"
 
 namespace {
 
 constexpr int kSectionRounds = 500;
 constexpr int kWarmRuns = 100;
 constexpr int kColdRuns = 10;
-constexpr int kStartUps = 20;
+constexpr int kOnScreenRounds = 15;
+constexpr int kWarmPresses = 4;
+constexpr int kWmiRuns = 10;
 constexpr int kWmicRuns = 20;
 
 constexpr double kWarmTargetMs = 100;
 constexpr double kSectionsTargetMs = 5;
 constexpr uint64_t kPrivateTarget = 10ull << 20;
 constexpr uint64_t kShippedSizeTarget = 3ull << 19;  // 1.5 MB
+constexpr double kFloorFactor = 1.1;                 // Kavrona on screen against the floor
 
 std::wstring ownPath() {
     wchar_t path[MAX_PATH];
@@ -61,17 +64,17 @@ std::string machine() {
     memory.dwLength = sizeof(memory);
     GlobalMemoryStatusEx(&memory);
     const std::string runsOn = wine ? std::string("Wine ") + wine() : "Windows";
-    char text[128];
-    std::snprintf(text, sizeof text, "%s, %lu cores, %.1f GB memory", runsOn.c_str(),
-                  system.dwNumberOfProcessors,
+    char text[160];
+    std::snprintf(text, sizeof text, "%d-bit build, %s, %lu cores, %.1f GB memory",
+                  static_cast<int>(sizeof(void*) * 8), runsOn.c_str(), system.dwNumberOfProcessors,
                   static_cast<double>(memory.ullTotalPhys) / (1ull << 30));
     return text;
 }
 
-// The child's part in a cold run: one complete report, its milliseconds on stdout.
-int coldChild() {
+// The child's part: what `measure` timed, in milliseconds on stdout.
+int child(double (*measure)(std::string& fault)) {
     std::string fault;
-    double ms = timeCompleteOnce(fault);
+    double ms = measure(fault);
     if (ms < 0) {
         std::printf("%s\n", fault.c_str());
         return 1;
@@ -87,25 +90,78 @@ void printSizes(const std::wstring& x64, const std::wstring& x86) {
     }
 }
 
-}  // namespace
+std::string ratio(double a, double b) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", b > 0 ? a / b : 0.0);
+    return text;
+}
 
-int wmain(int argc, wchar_t** argv) {
-    ComApartment com;
-    if (argc == 2 && std::wstring_view(argv[1]) == kColdFlag) return coldChild();
+// Kavrona, the floor and the bare window on screen, and WMI's first connection:
+// their rows, ratios and targets.
+// `others` are more builds of Kavrona, timed in the same rounds to compare changes.
+std::vector<Target> compareOnScreen(const std::vector<std::wstring>& others,
+                                    std::vector<std::string>& faults) {
+    const std::wstring form1 = widen(kForm1Layout.caption);
+    std::vector<OnScreen> onScreen{
+        {"Kavrona", besideMe(L"Kavrona.exe"), form1, true, {}, {}, {}},
+        {"floor", besideMe(L"kavrona-floor.exe"), form1, true, {}, {}, {}},
+        {"bare window", besideMe(L"kavrona-bare.exe"), L"Bare", false, {}, {}, {}},
+    };
+    for (const std::wstring& path : others)
+        onScreen.push_back(
+            {narrow(path.substr(path.find_last_of(L"\\/") + 1)), path, form1, true, {}, {}, {}});
+    for (OnScreen& p : onScreen) {
+        p.startUp.name = p.name + ": start-up to its window";
+        p.cold.name = p.name + ": press to processor, cold";
+        p.warm.name = p.name + ": press to processor, warm";
+    }
+    timeOnScreen(onScreen, kOnScreenRounds, kWarmPresses, faults);
+    ChildTimings wmi = timeChildren(ownPath(), kWmiFlag, "WMI first connection", kWmiRuns, faults);
 
-    const std::wstring x64 = besideMe(L"Kavrona.exe");
-    const std::wstring x86 = besideMe(L"..\\windows-x86\\Kavrona.exe");
-    std::vector<std::string> faults;
+    for (const OnScreen& p : onScreen) {
+        printRow(p.startUp);
+        if (p.hasReport) {
+            printRow(p.cold);
+            printRow(p.warm);
+        }
+    }
+    printRow(wmi.inProcess);
+    const OnScreen& kavrona = onScreen[0];
+    const OnScreen& floor = onScreen[1];
+    const OnScreen& bare = onScreen[2];
+    printLine("start-up: Kavrona / floor", ratio(kavrona.startUp.median(), floor.startUp.median()));
+    printLine("start-up: floor / bare window",
+              ratio(floor.startUp.median(), bare.startUp.median()));
+    printLine("report, warm: Kavrona / floor", ratio(kavrona.warm.median(), floor.warm.median()));
+    printLine("report, cold: Kavrona / floor", ratio(kavrona.cold.median(), floor.cold.median()));
 
+    const bool measured = !kavrona.warm.empty() && !floor.warm.empty() && !wmi.inProcess.empty();
+    const double coldLimit = floor.cold.median() + wmi.inProcess.median();
+    return {
+        {"start-up <= 1.1 x the floor's",
+         milliseconds(kavrona.startUp.median()) + " against " +
+             milliseconds(floor.startUp.median()),
+         measured && kavrona.startUp.median() <= kFloorFactor * floor.startUp.median()},
+        {"report on screen, warm: <= 1.1 x the floor's",
+         milliseconds(kavrona.warm.median()) + " against " + milliseconds(floor.warm.median()),
+         measured && kavrona.warm.median() <= kFloorFactor * floor.warm.median()},
+        {"report on screen, cold: <= the floor's + WMI first",
+         milliseconds(kavrona.cold.median()) + " against " + milliseconds(coldLimit),
+         measured && kavrona.cold.median() <= coldLimit},
+    };
+}
+
+// Kavrona inside this process and as a whole process, its size and memory: their
+// rows and targets.
+std::vector<Target> measureProgram(std::vector<std::string>& faults) {
     SectionTimings sections = timeSections(kSectionRounds);
     faults.insert(faults.end(), sections.faults.begin(), sections.faults.end());
     Samples warm = timeCompleteWarm(kWarmRuns, faults);
-    ColdReports cold = timeColdReports(ownPath(), kColdRuns, faults);
-    StartUps startUp = timeStartUp(x64, kStartUps, faults);
+    ChildTimings cold =
+        timeChildren(ownPath(), kColdFlag, "complete report, cold", kColdRuns, faults);
     Samples wmic = timeWmic(kWmicRuns, faults);
-    std::optional<MemoryFigures> memory = memoryAfterReport(x64, faults);
+    std::optional<MemoryFigures> memory = memoryAfterReport(besideMe(L"Kavrona.exe"), faults);
 
-    printHeading(machine());
     double sectionsMs = 0;
     for (size_t i = 0; i < sections.sections.size(); ++i) {
         printRow(sections.sections[i]);
@@ -118,19 +174,16 @@ int wmain(int argc, wchar_t** argv) {
     printRow(warm);
     printRow(cold.inProcess);
     printRow(cold.wholeProcess);
-    printRow(startUp.shown);
-    printRow(startUp.answering);
     printRow(wmic);
     std::printf("\n");
     printLine("sections without WMI, sum of medians", milliseconds(sectionsMs));
     const double windowsMs = sections.adapterCalls.median() + sections.driveCalls.median();
     printLine("  of which Windows calls (medians)", milliseconds(windowsMs));
-    if (!wmic.empty() && !cold.wholeProcess.empty()) {
-        char ratio[64];
-        std::snprintf(ratio, sizeof ratio, "%.2f (medians, both whole processes)",
-                      cold.wholeProcess.median() / wmic.median());
-        printLine("cold complete report / wmic", ratio);
-    }
+    if (!wmic.empty() && !cold.wholeProcess.empty())
+        printLine("cold complete report / wmic", ratio(cold.wholeProcess.median(), wmic.median()) +
+                                                     " (medians, both whole processes)");
+    const std::wstring x64 = besideMe(L"..\\windows-x64\\Kavrona.exe");
+    const std::wstring x86 = besideMe(L"..\\windows-x86\\Kavrona.exe");
     printSizes(x64, x86);
     if (memory) {
         printLine("private bytes, main window shown", megabytes(memory->atStart.privateBytes));
@@ -141,7 +194,7 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     std::optional<uint64_t> shipped = fileSize(x86);
-    std::vector<Target> targets{
+    return {
         {"complete report, warm: median <= 100 ms", milliseconds(warm.median()),
          !warm.empty() && warm.median() <= kWarmTargetMs},
         {"sections without WMI: sum of medians <= 5 ms",
@@ -153,6 +206,25 @@ int wmain(int argc, wchar_t** argv) {
         {"32-bit Kavrona.exe <= 1.5 MB", shipped ? megabytes(*shipped) : "not built",
          shipped && *shipped <= kShippedSizeTarget},
     };
+}
+
+}  // namespace
+
+// With --on-screen, only the comparison with the floor, and any programs named after
+// it with the rest.
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring_view flag = argc >= 2 ? argv[1] : L"";
+    if (flag == kWmiFlag) return child(timeWmiFirst);
+    if (flag == kColdFlag) return child(timeCompleteOnce);
+
+    std::vector<std::string> faults;
+    printHeading(machine());
+    std::vector<Target> targets =
+        compareOnScreen(std::vector<std::wstring>(argv + std::min(argc, 2), argv + argc), faults);
+    if (flag != L"--on-screen") {
+        std::vector<Target> more = measureProgram(faults);
+        targets.insert(targets.end(), more.begin(), more.end());
+    }
     printTargets(targets);
     for (const std::string& f : faults) std::printf("fault: %s\n", f.c_str());
     bool met = std::all_of(targets.begin(), targets.end(), [](const Target& t) { return t.met; });

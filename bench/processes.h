@@ -9,22 +9,34 @@
 
 #include "samples.h"
 
-// From CreateProcess until Kavrona's main window is visible, and until it answers a
-// message: the program has finished starting and waits for the user.
-struct StartUps {
-    Samples shown, answering;
+// A program with windows, timed as the user sees it: from CreateProcess until its
+// main window is visible, and, when it has Kavrona's main window, from a press of
+// "Zobraz kompletní info" until the processor window is visible and filled and the
+// program answers again; the first press in the process is cold, the others warm.
+struct OnScreen {
+    std::string name;
+    std::wstring path;
+    std::wstring caption;  // of its main window
+    bool hasReport = true;
+    Samples startUp, cold, warm;
 };
-StartUps timeStartUp(const std::wstring& kavrona, int count, std::vector<std::string>& faults);
+// Each round starts each program once, in turns, so that whatever else runs on the
+// machine slows them alike.
+void timeOnScreen(std::vector<OnScreen>& programs, int rounds, int warmPresses,
+                  std::vector<std::string>& faults);
 
 // `wmic cpu get name`, from its start to its end.
 Samples timeWmic(int count, std::vector<std::string>& faults);
 
-struct ColdReports {
-    Samples wholeProcess;  // the benchmark started with `coldFlag` until it ends
-    Samples inProcess;     // the press alone, as the child measured it
+// The benchmark started again with a flag, `count` times: the whole process, and
+// the milliseconds it printed for what it timed inside.
+struct ChildTimings {
+    Samples wholeProcess, inProcess;
 };
-inline constexpr const wchar_t* kColdFlag = L"--cold-complete";
-ColdReports timeColdReports(const std::wstring& bench, int count, std::vector<std::string>& faults);
+inline constexpr const wchar_t* kColdFlag = L"--cold-complete";  // one complete report
+inline constexpr const wchar_t* kWmiFlag = L"--wmi-first";       // WMI's first connection
+ChildTimings timeChildren(const std::wstring& bench, const wchar_t* flag, const std::string& name,
+                          int count, std::vector<std::string>& faults);
 
 struct MemoryCounters {
     uint64_t privateBytes = 0;

@@ -74,40 +74,43 @@ std::wstring quoted(const std::wstring& path) {
     return L"\"" + path + L"\"";
 }
 
-std::string captionOf(std::string_view name) {
-    for (const ControlRow& row : kForm1Layout.controls)
+std::string captionOf(const WindowLayout& layout, std::string_view name) {
+    for (const ControlRow& row : layout.controls)
         if (row.name == name) return std::string(row.text);
     return {};
+}
+
+struct Search {
+    DWORD pid;
+    const std::wstring& caption;
+    HWND found = nullptr;
+};
+
+// A named callback: a lambda would take the default calling convention, which on
+// 32-bit Windows is not the one EnumWindows calls with.
+BOOL CALLBACK keepFirstMatch(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<Search*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+    wchar_t text[64];
+    int n = GetWindowTextW(hwnd, text, 64);
+    if (s->caption != std::wstring_view(text, n > 0 ? n : 0)) return TRUE;
+    s->found = hwnd;
+    return FALSE;
 }
 
 // A visible top-level window of `pid` with this caption. GetWindowText does not send
 // to another process's window, so polling neither waits for the program nor
 // interrupts it.
 HWND visibleWindow(DWORD pid, const std::wstring& caption) {
-    struct Search {
-        DWORD pid;
-        const std::wstring& caption;
-        HWND found = nullptr;
-    } search{pid, caption};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
-            wchar_t text[64];
-            int n = GetWindowTextW(hwnd, text, 64);
-            if (s->caption != std::wstring_view(text, n > 0 ? n : 0)) return TRUE;
-            s->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search{pid, caption};
+    EnumWindows(keepFirstMatch, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
 // Polled closely: the figure is the time until it shows, not the polling's.
-HWND mainWindowOf(DWORD pid) {
-    const std::wstring caption = widen(kForm1Layout.caption);
+HWND visibleWindowOf(DWORD pid, const std::wstring& caption) {
     BenchClock::time_point start = BenchClock::now();
     for (;;) {
         if (HWND w = visibleWindow(pid, caption)) return w;
@@ -116,13 +119,13 @@ HWND mainWindowOf(DWORD pid) {
     }
 }
 
+HWND mainWindowOf(DWORD pid) {
+    return visibleWindowOf(pid, widen(kForm1Layout.caption));
+}
+
 bool answers(HWND window) {
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kEndMs, &result) != 0;
-}
-
-bool closeProgram(StartedProcess& kavrona, HWND main) {
-    return press(childWithText(main, "Button", captionOf("cmd_End"))) && kavrona.ended(kEndMs);
 }
 
 std::optional<MemoryCounters> countersOf(DWORD pid) {
@@ -149,27 +152,73 @@ std::string readAll(HANDLE pipe) {
 
 }  // namespace
 
-StartUps timeStartUp(const std::wstring& kavrona, int count, std::vector<std::string>& faults) {
-    StartUps s{{"start-up to the main window shown", {}}, {"start-up to it answering", {}}};
-    for (int i = 0; i < count; ++i) {
-        StartedProcess program;
-        BenchClock::time_point start = BenchClock::now();
-        if (!program.start(quoted(kavrona))) {
-            faults.emplace_back("start-up: cannot start " + narrow(kavrona));
-            break;
-        }
-        HWND main = mainWindowOf(program.pid());
-        double shown = msSince(start);
-        if (!main || !answers(main)) {
-            faults.emplace_back("start-up: no main window");
-            break;
-        }
-        s.shown.ms.push_back(shown);
-        s.answering.ms.push_back(msSince(start));
-        if (!closeProgram(program, main))
-            faults.emplace_back("start-up: the program did not close");
+namespace {
+
+// The processor window once it shows its details. Asking for them waits until the
+// program has finished the press, so the figure includes what it does after showing it.
+HWND filledProcesorOf(DWORD pid) {
+    const std::wstring caption = widen(kProcesorLayout.caption);
+    BenchClock::time_point start = BenchClock::now();
+    for (;;) {
+        HWND w = visibleWindow(pid, caption);
+        if (w && !textOf(nthChild(w, "Edit", 0)).empty()) return w;
+        if (msSince(start) > static_cast<double>(kPatience.count())) return nullptr;
+        Sleep(1);
     }
-    return s;
+}
+
+// One press of "Zobraz kompletní info", timed until the processor window is filled;
+// the window is closed again afterwards. False when it did not come.
+bool timeReport(DWORD pid, HWND main, Samples& into) {
+    HWND button = childWithText(main, "Button", captionOf(kForm1Layout, "cmd_Print_on_listbox"));
+    BenchClock::time_point start = BenchClock::now();
+    if (!press(button)) return false;
+    HWND procesor = filledProcesorOf(pid);
+    if (!procesor || !answers(main)) return false;
+    into.ms.push_back(msSince(start));
+    return press(childWithText(procesor, "Button", captionOf(kProcesorLayout, "cmd_Close"))) &&
+           waitUntilGone(procesor);
+}
+
+// One start of `p`: the start-up, then a cold press and the warm ones.
+void runOnce(OnScreen& p, int warmPresses, std::vector<std::string>& faults) {
+    StartedProcess program;
+    BenchClock::time_point start = BenchClock::now();
+    if (!program.start(quoted(p.path))) {
+        faults.emplace_back(p.name + ": cannot start " + narrow(p.path));
+        return;
+    }
+    HWND main = visibleWindowOf(program.pid(), p.caption);
+    if (!main) {
+        faults.emplace_back(p.name + ": no main window");
+        return;
+    }
+    p.startUp.ms.push_back(msSince(start));
+    if (!answers(main)) {
+        faults.emplace_back(p.name + ": the main window does not answer");
+        return;
+    }
+    if (p.hasReport) {
+        bool whole = timeReport(program.pid(), main, p.cold);
+        for (int i = 0; whole && i < warmPresses; ++i)
+            whole = timeReport(program.pid(), main, p.warm);
+        if (!whole) faults.emplace_back(p.name + ": no processor window after a press");
+    }
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    if (!program.ended(kEndMs)) faults.emplace_back(p.name + ": did not close");
+}
+
+}  // namespace
+
+void timeOnScreen(std::vector<OnScreen>& programs, int rounds, int warmPresses,
+                  std::vector<std::string>& faults) {
+    const size_t faultsBefore = faults.size();
+    for (int round = 0; round < rounds && faults.size() == faultsBefore; ++round) {
+        // Each round in another order: none always follows the same one.
+        for (size_t i = 0; i < programs.size(); ++i)
+            runOnce(programs[(i + static_cast<size_t>(round)) % programs.size()], warmPresses,
+                    faults);
+    }
 }
 
 Samples timeWmic(int count, std::vector<std::string>& faults) {
@@ -186,9 +235,9 @@ Samples timeWmic(int count, std::vector<std::string>& faults) {
     return s;
 }
 
-ColdReports timeColdReports(const std::wstring& bench, int count,
-                            std::vector<std::string>& faults) {
-    ColdReports out{{"complete report, cold process", {}}, {"complete report, cold", {}}};
+ChildTimings timeChildren(const std::wstring& bench, const wchar_t* flag, const std::string& name,
+                          int count, std::vector<std::string>& faults) {
+    ChildTimings out{{name + ", process", {}}, {name, {}}};
     for (int i = 0; i < count; ++i) {
         SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
         HANDLE read = nullptr, write = nullptr;
@@ -197,8 +246,8 @@ ColdReports timeColdReports(const std::wstring& bench, int count,
         SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
         StartedProcess child;
         BenchClock::time_point start = BenchClock::now();
-        if (!child.start(quoted(bench) + L" " + kColdFlag, write)) {
-            faults.emplace_back("cold report: cannot start the benchmark again");
+        if (!child.start(quoted(bench) + L" " + flag, write)) {
+            faults.emplace_back(name + ": cannot start the benchmark again");
             break;
         }
         writing.reset();  // the child's end of the pipe is the only one left: EOF when it ends
@@ -208,7 +257,7 @@ ColdReports timeColdReports(const std::wstring& bench, int count,
         char* rest = nullptr;
         double inProcess = std::strtod(said.c_str(), &rest);
         if (!ended || child.exitCode() != 0 || rest == said.c_str()) {
-            faults.emplace_back("cold report: " + (said.empty() ? "the child said nothing" : said));
+            faults.emplace_back(name + ": " + (said.empty() ? "the child said nothing" : said));
             break;
         }
         out.wholeProcess.ms.push_back(whole);
@@ -231,9 +280,10 @@ std::optional<MemoryFigures> memoryAfterReport(const std::wstring& kavrona,
     }
     std::optional<MemoryCounters> atStart = countersOf(program.pid());
     HWND procesor = nullptr;
-    bool filled = press(childWithText(main, "Button", captionOf("cmd_Print_on_listbox"))) &&
-                  (procesor = waitForWindow(std::string(kProcesorLayout.caption), program.pid())) &&
-                  waitFor([&] { return !textOf(nthChild(procesor, "Edit", 0)).empty(); });
+    bool filled =
+        press(childWithText(main, "Button", captionOf(kForm1Layout, "cmd_Print_on_listbox"))) &&
+        (procesor = waitForWindow(std::string(kProcesorLayout.caption), program.pid())) &&
+        waitFor([&] { return !textOf(nthChild(procesor, "Edit", 0)).empty(); });
     std::optional<MemoryCounters> afterReport = countersOf(program.pid());
     if (!filled) faults.emplace_back("memory: the processor window was not filled");
     if (!atStart || !afterReport) faults.emplace_back("memory: cannot read the program's counters");

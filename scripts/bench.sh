@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the benchmark: installs and builds what is missing (both Windows builds: the
-# 32-bit one for its size), then runs kavrona-bench.exe under wine64 on a virtual
-# display in a Wine session of its own, and prints its table.
+# Runs the benchmark: installs and builds what is missing (both Windows builds), then
+# runs each build's kavrona-bench.exe (wine-run takes the 32-bit loader for the 32-bit
+# one) on a virtual display in a Wine session of its own, and prints their tables.
+# Fails when a target of either fails. Arguments go to both, e.g. --on-screen.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root"
@@ -17,8 +18,16 @@ start_display
 start_wine
 echo
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores," \
-  "$(free -g | awk '/^Mem:/ {print $2}') GB memory, $(/usr/lib/wine/wine64 --version), $(date -u +%F)"
+  "$(free -g | awk '/^Mem:/ {print $2}') GB memory, $(/usr/lib/wine/wine64 --version), $(date -u +%F)," \
+  "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 # Wine says this at every volume query of Z: (the Linux root, whose device it may not
 # read); the benchmark makes thousands.
-"$root/scripts/wine-run" build/windows-x64/kavrona-bench.exe \
-  2> >(grep -v 'FS volume label and serial are not available' >&2)
+quiet() { grep -v 'FS volume label and serial are not available' >&2; }
+status=0
+for arch in x64 x86; do
+  echo
+  "$root/scripts/wine-run" "build/windows-$arch/kavrona-bench.exe" "$@" 2> >(quiet) || status=1
+done
+echo
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
+exit $status

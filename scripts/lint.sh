@@ -21,7 +21,7 @@ verdict() {  # name, then the check's command; its output goes to build/<name>.l
 }
 drop_counts() { grep -v -E '^[0-9]+ warnings( and [0-9]+ errors)? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter' || true; }
 
-"$root/scripts/check-includes.sh"
+verdict include-rules "$root/scripts/check-includes.sh"
 
 files=$(git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 'fuzz/*.cpp' 'bench/*.cpp' 'bench/*.h')
 echo "clang-format over $(echo "$files" | wc -w) files"

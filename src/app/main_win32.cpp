@@ -1,13 +1,12 @@
-// Kavrona's start: the common controls, COM for WMI, the real services and the
-// Win32 view, then the message loop until the last window is unloaded.
+// Kavrona's start: the common controls, the real services and the Win32 view, then
+// the message loop until the last window is unloaded. COM starts with the first WMI
+// connection, and stops when the services go.
 
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/kavrona.h"
-#include "platform/com_win32.h"
 #include "platform/platform_win32.h"
 #include "ui/view_win32.h"
 
@@ -31,7 +30,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32View view(instance, {"Kavrona", "Kavrona nemůže otevřít svá okna", "chyba"});
     if (!view.registerClass()) return 1;
 
-    ComApartment com;
     Win32Platform os;
     Kavrona program(os.platform(), view);
     program.start();

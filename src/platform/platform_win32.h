@@ -2,6 +2,7 @@
 // The real services.
 
 #include "platform/platform.h"
+#include "platform/wmi_com_win32.h"
 
 struct Win32Platform {
     Win32CodePage ansi;
@@ -16,7 +17,7 @@ struct Win32Platform {
     Win32Clock clock;
     Win32SystemInfo system;
     Win32SystemFolders systemFolders;
-    Win32Wmi wmi;
+    ComStartingWmi wmi;  // COM, at the first connection, until this goes
     Win32NetworkAdapters network;
     Win32Registry registry;
     Win32PhysicalMemory memory;

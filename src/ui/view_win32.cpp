@@ -3,8 +3,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "platform/utf16_win32.h"
 #include "ui/control.h"
@@ -63,6 +63,20 @@ std::wstring shownText(HWND h) {
     return text;
 }
 
+// The report grows section by section in its box. Writing the whole text again makes
+// the edit control lay out every line anew (under Wine several milliseconds a time);
+// adding the new end lays out only the new lines. The box is left as a full write
+// leaves it: caret and view at the start, nothing to undo.
+void appendText(HWND box, std::wstring_view tail) {
+    const int end = GetWindowTextLengthW(box);
+    Edit_SetSel(box, end, end);
+    const std::wstring added(tail);
+    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+    Edit_SetSel(box, 0, 0);
+    Edit_ScrollCaret(box);
+    Edit_EmptyUndoBuffer(box);
+}
+
 // A list only ever grows by one item or is cleared, and the view hears of each
 // step, so its count tells whether the control still shows the same items.
 void showItems(HWND list, const ListBox& box) {
@@ -72,30 +86,6 @@ void showItems(HWND list, const ListBox& box) {
         for (const std::string& item : items) ListBox_AddString(list, widen(item).c_str());
     }
     if (ListBox_GetCurSel(list) != box.listIndex()) ListBox_SetCurSel(list, box.listIndex());
-}
-
-int emHeight(HFONT font) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight - metrics.tmInternalLeading;
-}
-
-FontHandle boldFont(UINT dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(825, static_cast<int>(dpi), 7200);  // 8.25 pt
-    font.lfWeight = FW_BOLD;
-    font.lfCharSet = EASTEUROPE_CHARSET;
-    lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-    FontHandle given(CreateFontIndirectW(&font));
-    if (std::abs(emHeight(given.get()) + font.lfHeight) <= 1) return given;
-    // "MS Sans Serif" is a bitmap font made in a few sizes for 96 DPI; at other DPIs
-    // its TrueType twin draws the same letters at the size asked for.
-    lstrcpynW(font.lfFaceName, L"Microsoft Sans Serif", LF_FACESIZE);
-    return FontHandle(CreateFontIndirectW(&font));
 }
 
 POINT centredOnMonitor(HWND hwnd, SIZE frame) {
@@ -125,27 +115,18 @@ void reportFailure(const ViewTexts& texts) {
     MessageBoxW(nullptr, text.c_str(), widen(texts.programName).c_str(), MB_OK | MB_ICONERROR);
 }
 
-}  // namespace
+HFONT fontOf(NativeWindow& w, const Control& c) {
+    const DpiFonts& fonts = w.fonts.at(w.dpi);
+    return (c.row.style & kBold) ? fonts.bold.get() : fonts.plain.get();
+}
 
-void layOut(NativeWindow& w, const POINT* position) {
-    auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
-    LOGFONTW dialog = dialogFont(w.dpi);
-    FontHandle plain(CreateFontIndirectW(&dialog)), bold = boldFont(w.dpi);
-    for (Control* c : w.window.controls()) {
-        HWND h = static_cast<HWND>(c->native);
-        if (!h) continue;
-        const TwipsRect& r = c->row.pos;
-        SetWindowPos(h, nullptr, px(r.left), px(r.top), px(r.width), px(r.height),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(h, (c->row.style & kBold) ? bold.get() : plain.get(), TRUE);
-    }
-    // The old fonts go only now that no control uses them.
-    w.dialogFont = std::move(plain);
-    w.boldFont = std::move(bold);
-
+// The window's frame for w.dpi, at `position` when given, otherwise centred or left
+// where it is, as its layout says.
+void placeWindow(NativeWindow& w, const POINT* position) {
     const WindowLayout& layout = w.window.layout;
-    SIZE frame = frameSizeForClient(px(layout.width), px(layout.height), kWindowStyle,
-                                    kWindowExStyle, w.dpi);
+    SIZE frame =
+        frameSizeForClient(twipsToPixels(layout.width, w.dpi), twipsToPixels(layout.height, w.dpi),
+                           kWindowStyle, kWindowExStyle, w.dpi);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     POINT at{};
     if (position) {
@@ -156,6 +137,21 @@ void layOut(NativeWindow& w, const POINT* position) {
         flags |= SWP_NOMOVE;
     }
     SetWindowPos(w.hwnd, nullptr, at.x, at.y, frame.cx, frame.cy, flags);
+}
+
+}  // namespace
+
+void layOut(NativeWindow& w, const POINT* position) {
+    auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
+    for (Control* c : w.window.controls()) {
+        HWND h = static_cast<HWND>(c->native);
+        if (!h) continue;
+        const TwipsRect& r = c->row.pos;
+        SetWindowPos(h, nullptr, px(r.left), px(r.top), px(r.width), px(r.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowFont(h, fontOf(w, *c), TRUE);
+    }
+    placeWindow(w, position);
 }
 
 Win32View::Win32View(HINSTANCE instance, ViewTexts texts)
@@ -197,7 +193,7 @@ bool Win32View::dialogMessage(MSG& msg) {
 NativeWindow& Win32View::nativeOf(Window& window) {
     for (auto& w : windows_)
         if (&w->window == &window) return *w;
-    windows_.push_back(std::make_unique<NativeWindow>(window));
+    windows_.push_back(std::make_unique<NativeWindow>(window, fonts_));
     return *windows_.back();
 }
 
@@ -215,20 +211,25 @@ void Win32View::created(Window& window) {
     window.native = &w;
     w.dpi = dpiOfWindow(w.hwnd);
     createControls(w);
-    layOut(w);
+    placeWindow(w, nullptr);
 }
 
 void Win32View::createControls(NativeWindow& w) {
+    auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
     int id = kFirstControlId;
-    // Created in tab order: the dialog keys follow the order of creation.
+    // Created in tab order: the dialog keys follow the order of creation. Each at its
+    // place with its font, unseen until the window shows: nothing to move or redraw.
     for (Control* c : w.window.controls()) {
         ControlClass k = classOf(*c);
         DWORD style = WS_CHILD | k.style | (c->visible() ? WS_VISIBLE : 0);
-        HWND h = CreateWindowExW(k.exStyle, k.name, textOf(*c).c_str(), style, 0, 0, 0, 0, w.hwnd,
+        const TwipsRect& r = c->row.pos;
+        HWND h = CreateWindowExW(k.exStyle, k.name, textOf(*c).c_str(), style, px(r.left),
+                                 px(r.top), px(r.width), px(r.height), w.hwnd,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance_,
                                  nullptr);
         c->native = h;
         if (!h) continue;
+        SetWindowFont(h, fontOf(w, *c), FALSE);
         if (c->row.kind == ControlKind::TextBox) Edit_LimitText(h, 0);  // a long report is not cut
         if (c->row.kind == ControlKind::ListBox) showItems(h, static_cast<ListBox&>(*c));
     }
@@ -239,8 +240,6 @@ void Win32View::destroyed(Window& window) {
     for (Control* c : window.controls()) c->native = nullptr;
     window.native = nullptr;
     if (w.hwnd) DestroyWindow(w.hwnd);  // WM_NCDESTROY forgets the handle
-    w.dialogFont.reset();
-    w.boldFont.reset();
 }
 
 void Win32View::shown(Window& window) {
@@ -268,11 +267,16 @@ void Win32View::changed(Control& control) {
     // shows it already, and writing it again would put the caret back at the start:
     // the next letter would go in front of the last one.
     std::wstring text = textOf(control);
-    if (shownText(h) == text) return;
+    const std::wstring shown = shownText(h);
+    if (shown == text) return;
     NativeWindow& w = nativeOf(control.window);
     bool writing = w.writing;
     w.writing = true;
-    SetWindowTextW(h, text.c_str());
+    if (control.row.kind == ControlKind::TextBox && !shown.empty() && text.starts_with(shown)) {
+        appendText(h, std::wstring_view(text).substr(shown.size()));
+    } else {
+        SetWindowTextW(h, text.c_str());
+    }
     w.writing = writing;
 }
 

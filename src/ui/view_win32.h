@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/font_handle_win32.h"
+#include "ui/fonts_win32.h"
 #include "ui/view.h"
 
 // What the view keeps for one of the program's windows. It lives as long as the
 // view, so a handler whose event unloaded its own window may still look at it.
 struct NativeWindow {
-    explicit NativeWindow(Window& window) : window(window) {}
+    NativeWindow(Window& window, FontCache& fonts) : window(window), fonts(fonts) {}
     Window& window;
+    FontCache& fonts;     // the view's, which outlive every control
     HWND hwnd = nullptr;  // while loaded
     UINT dpi = 96;
-    FontHandle dialogFont, boldFont;  // outlive the controls that use them
     bool writing = false;  // the program is setting a control's text: its EN_CHANGE is ours
 };
 
@@ -53,5 +53,6 @@ struct Win32View : View {
     HINSTANCE instance_;
     ViewTexts texts_;
     std::wstring className_;
+    FontCache fonts_;
     std::vector<std::unique_ptr<NativeWindow>> windows_;
 };

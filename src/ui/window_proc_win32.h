@@ -13,6 +13,7 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 // The control of `w` that `child` shows; null for anything else.
 Control* controlOf(NativeWindow& w, HWND child);
 
-// Fonts, control positions and the window's size for w.dpi. The window goes to
-// `position` when given, otherwise centred or left where it is, as its layout says.
+// Fonts, control positions and the window's size for w.dpi, for a window that shows
+// already. The window goes to `position` when given, otherwise centred or left where
+// it is, as its layout says.
 void layOut(NativeWindow& w, const POINT* position = nullptr);
