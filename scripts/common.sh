@@ -56,17 +56,28 @@ start_display() {  # a virtual display of our own; callers unset DISPLAY to insi
   [ -n "${DISPLAY:-}" ] && return 0
   command -v Xvfb >/dev/null || fail "Xvfb is not installed; scripts/setup.sh installs it"
   local n=90 log
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   log=$(mktemp)
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$log" 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && { rm -f "$log"; return 0; }
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
+  # A display number may be taken where our /tmp cannot see it (a chroot beside us
+  # shares the abstract socket): then Xvfb ends at once and the next number is tried.
+  while [ $n -lt 130 ]; do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$log" 2>&1 &
+      xvfb_pid=$!
+      for _ in $(seq 100); do
+        if [ -e "/tmp/.X11-unix/X$n" ]; then
+          export DISPLAY=":$n"
+          rm -f "$log"
+          return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+      done
+      kill "$xvfb_pid" 2>/dev/null || true
+      xvfb_pid=""
+    fi
+    n=$((n + 1))
   done
-  echo "FAILED: Xvfb did not start on :$n; its output:" >&2
+  echo "FAILED: Xvfb did not start on any display from :90 to :129; its last output:" >&2
   sed 's/^/  | /' "$log" >&2
   rm -f "$log"
   exit 1
