@@ -9,12 +9,13 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "app/form1.h"
+#include "ui/control_class_win32.h"
 #include "ui/dpi_win32.h"
+#include "ui/fonts_win32.h"
 #include "ui/layout.h"
 #include "windows/frm_BIOS.h"
 #include "windows/frm_IP_adress.h"
@@ -44,64 +45,7 @@ std::wstring wide(std::string_view utf8) {
     return text;
 }
 
-struct Fonts {
-    UINT dpi = 0;
-    HFONT plain = nullptr, bold = nullptr;
-};
-Fonts fonts;
-
-int emHeight(HFONT font) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight - metrics.tmInternalLeading;
-}
-
-// Made once for the DPI the windows are on, as the program's are.
-const Fonts& fontsFor(UINT dpi) {
-    if (fonts.dpi == dpi) return fonts;
-    LOGFONTW dialog = dialogFont(dpi);
-    LOGFONTW b{};
-    b.lfHeight = -MulDiv(825, static_cast<int>(dpi), 7200);
-    b.lfWeight = FW_BOLD;
-    b.lfCharSet = EASTEUROPE_CHARSET;
-    lstrcpynW(b.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-    HFONT bold = CreateFontIndirectW(&b);
-    if (std::abs(emHeight(bold) + b.lfHeight) > 1) {
-        DeleteObject(bold);
-        lstrcpynW(b.lfFaceName, L"Microsoft Sans Serif", LF_FACESIZE);
-        bold = CreateFontIndirectW(&b);
-    }
-    fonts = {dpi, CreateFontIndirectW(&dialog), bold};
-    return fonts;
-}
-
-struct ControlClass {
-    const wchar_t* name;
-    DWORD style, exStyle;
-};
-
-ControlClass classOf(const ControlRow& row) {
-    switch (row.kind) {
-        case ControlKind::CommandButton:
-            return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0};
-        case ControlKind::Label:
-            return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
-        case ControlKind::ListBox:
-            return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                    WS_EX_CLIENTEDGE};
-        case ControlKind::TextBox:
-            break;
-    }
-    DWORD style = WS_TABSTOP;
-    style |=
-        (row.style & kMultiLine) ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN : ES_AUTOHSCROLL;
-    if (row.style & kVScroll) style |= WS_VSCROLL;
-    return {L"EDIT", style, WS_EX_CLIENTEDGE};
-}
+FontCache fonts;  // made once for each DPI the windows are on, as the program's are
 
 int rowOf(const WindowLayout& layout, std::string_view name) {
     for (size_t i = 0; i < layout.controls.size(); ++i)
@@ -129,17 +73,17 @@ HWND create(const WindowLayout& layout) {
                              GetModuleHandleW(nullptr), const_cast<WindowLayout*>(&layout));
     if (!w) return nullptr;
     UINT dpi = dpiOfWindow(w);
-    const Fonts& f = fontsFor(dpi);
+    const DpiFonts& f = fonts.at(dpi);
     auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
     int id = kFirstId;
     for (const ControlRow& row : layout.controls) {
-        ControlClass k = classOf(row);
+        ControlClass k = controlClassOf(row);
         DWORD style = WS_CHILD | k.style | ((row.style & kHidden) ? 0 : WS_VISIBLE);
         HWND c =
             CreateWindowExW(k.exStyle, k.name, wide(row.text).c_str(), style, px(row.pos.left),
                             px(row.pos.top), px(row.pos.width), px(row.pos.height), w,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), nullptr, nullptr);
-        SetWindowFont(c, (row.style & kBold) ? f.bold : f.plain, FALSE);
+        SetWindowFont(c, (row.style & kBold) ? f.bold.get() : f.plain.get(), FALSE);
     }
     SIZE frame = frameSizeForClient(px(layout.width), px(layout.height), kStyle, kExStyle, dpi);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;

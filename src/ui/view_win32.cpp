@@ -8,6 +8,7 @@
 
 #include "platform/utf16_win32.h"
 #include "ui/control.h"
+#include "ui/control_class_win32.h"
 #include "ui/dpi_win32.h"
 #include "ui/window.h"
 #include "ui/window_proc_win32.h"
@@ -16,31 +17,6 @@ namespace {
 
 // Clear of IDOK and IDCANCEL, which Enter and Esc send when no button takes them.
 constexpr int kFirstControlId = 100;
-
-struct ControlClass {
-    const wchar_t* name;
-    DWORD style;
-    DWORD exStyle;
-};
-
-ControlClass classOf(const Control& c) {
-    switch (c.row.kind) {
-        case ControlKind::CommandButton:
-            return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0};
-        case ControlKind::Label:
-            return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
-        case ControlKind::ListBox:
-            return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                    WS_EX_CLIENTEDGE};
-        case ControlKind::TextBox:
-            break;
-    }
-    DWORD style = WS_TABSTOP;
-    style |=
-        (c.row.style & kMultiLine) ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN : ES_AUTOHSCROLL;
-    if (c.row.style & kVScroll) style |= WS_VSCROLL;
-    return {L"EDIT", style, WS_EX_CLIENTEDGE};
-}
 
 // Each control is of its row's kind: the runtime checks that when it makes them.
 std::wstring textOf(const Control& c) {
@@ -220,7 +196,7 @@ void Win32View::createControls(NativeWindow& w) {
     // Created in tab order: the dialog keys follow the order of creation. Each at its
     // place with its font, unseen until the window shows: nothing to move or redraw.
     for (Control* c : w.window.controls()) {
-        ControlClass k = classOf(*c);
+        ControlClass k = controlClassOf(c->row);
         DWORD style = WS_CHILD | k.style | (c->visible() ? WS_VISIBLE : 0);
         const TwipsRect& r = c->row.pos;
         HWND h = CreateWindowExW(k.exStyle, k.name, textOf(*c).c_str(), style, px(r.left),
