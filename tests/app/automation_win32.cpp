@@ -65,6 +65,17 @@ bool holds(const std::function<bool()>& state, Patience patience) {
     return !waitFor([&] { return !state(); }, patience);
 }
 
+bool settles(const std::function<bool()>& state, Patience steady, Patience patience) {
+    using std::chrono::steady_clock;
+    auto end = steady_clock::now() + patience;
+    do {
+        auto left =
+            std::max(Patience(0), std::chrono::duration_cast<Patience>(end - steady_clock::now()));
+        if (waitFor(state, left) && holds(state, steady)) return true;
+    } while (steady_clock::now() < end);
+    return false;
+}
+
 HWND findWindow(std::string_view caption, DWORD pid) {
     return findTopLevel(
         [&](HWND hwnd) { return (!pid || processOf(hwnd) == pid) && textOf(hwnd) == caption; });

@@ -20,9 +20,14 @@ inline constexpr Patience kPatience{20000};
 bool waitFor(const std::function<bool()>& done, Patience patience = kPatience);
 // How long a check that something does not happen watches for it.
 inline constexpr Patience kQuiet{1000};
-// Whether `state` holds at every look for the whole of `patience`: that nothing takes
-// the front away, that no box comes, that the process does not end.
+// Whether `state` holds at every look for the whole of `patience`: that no box comes,
+// that the process does not end.
 bool holds(const std::function<bool()>& state, Patience patience = kQuiet);
+// Whether `state` comes to hold for `steady` on end within `patience`: a window that
+// stays in front, not one that is there for a moment before a late activation.
+inline constexpr Patience kSettle{300};
+bool settles(const std::function<bool()>& state, Patience steady = kSettle,
+             Patience patience = kPatience);
 
 // A visible top-level window with this caption, of process `pid` unless that is 0.
 HWND findWindow(std::string_view caption, DWORD pid = 0);

@@ -81,7 +81,7 @@ class RunningKavrona : public testing::Test {
             return procesor && stepWindowsGone() && GetForegroundWindow() == procesor &&
                    activeOf(main_) == procesor && focusOf(procesor) == writeButton(procesor);
         };
-        bool ready = waitFor(inFront) && holds(inFront);
+        bool ready = settles(inFront);
         EXPECT_TRUE(ready) << "processor window " << (procesor ? "shown" : "missing")
                            << ", step windows " << (stepWindowsGone() ? "gone" : "still there")
                            << ", active \"" << textOf(activeOf(main_)) << "\", focus on \""
@@ -166,7 +166,7 @@ TEST_F(CompleteReport, ZapsatAZavritAppendsTheDetailsAndFocusesUlozit) {
         return !IsWindow(procesor) && GetForegroundWindow() == main_ && activeOf(main_) == main_ &&
                focusOf(main_) == save;
     };
-    EXPECT_TRUE(waitFor(handedBack) && holds(handedBack))
+    EXPECT_TRUE(settles(handedBack))
         << "processor window " << (IsWindow(procesor) ? "still there" : "gone") << ", focus on \""
         << textOf(focusOf(main_)) << "\"";
     EXPECT_EQ(before + "\r\n" + shown + "\r\n", report());
