@@ -115,7 +115,28 @@ void placeWindow(NativeWindow& w, const POINT* position) {
     SetWindowPos(w.hwnd, nullptr, at.x, at.y, frame.cx, frame.cy, flags);
 }
 
+// Under Wine a box with a scroll bar redraws the bar on the screen at every change of
+// its lines, about 10 ms each, and the report grows by six writes. Hidden while the
+// program writes it, it only counts them; it shows again, with the last text, once the
+// message that wrote it is done, before anything paints. The box with the focus stays:
+// hiding it would take the focus away.
+void putAside(NativeWindow& w, Control& c) {
+    HWND h = static_cast<HWND>(c.native);
+    if (!(c.row.style & kVScroll) || !IsWindowVisible(h) || GetFocus() == h) return;
+    ShowWindow(h, SW_HIDE);
+    if (w.putAside.empty()) PostMessageW(w.hwnd, kShowPutAside, 0, 0);
+    w.putAside.push_back(h);
+}
+
 }  // namespace
+
+void showPutAside(NativeWindow& w, HWND only) {
+    std::erase_if(w.putAside, [only](HWND h) {
+        if (only && h != only) return false;
+        ShowWindow(h, SW_SHOWNA);
+        return true;
+    });
+}
 
 void layOut(NativeWindow& w, const POINT* position) {
     auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
@@ -215,6 +236,7 @@ void Win32View::destroyed(Window& window) {
     NativeWindow& w = nativeOf(window);
     for (Control* c : window.controls()) c->native = nullptr;
     window.native = nullptr;
+    w.putAside.clear();  // they go with it, and so does the message to show them
     if (w.hwnd) DestroyWindow(w.hwnd);  // WM_NCDESTROY forgets the handle
 }
 
@@ -248,6 +270,7 @@ void Win32View::changed(Control& control) {
     NativeWindow& w = nativeOf(control.window);
     bool writing = w.writing;
     w.writing = true;
+    putAside(w, control);
     if (control.row.kind == ControlKind::TextBox && !shown.empty() && text.starts_with(shown)) {
         appendText(h, std::wstring_view(text).substr(shown.size()));
     } else {
@@ -258,6 +281,7 @@ void Win32View::changed(Control& control) {
 
 void Win32View::focused(Control& control) {
     HWND h = static_cast<HWND>(control.native);
+    if (h) showPutAside(nativeOf(control.window), h);
     if (h && GetFocus() != h) SetFocus(h);
 }
 

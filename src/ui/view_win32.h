@@ -19,7 +19,8 @@ struct NativeWindow {
     FontCache& fonts;     // the view's, which outlive every control
     HWND hwnd = nullptr;  // while loaded
     UINT dpi = 96;
-    bool writing = false;  // the program is setting a control's text: its EN_CHANGE is ours
+    bool writing = false;        // the program is setting a control's text: its EN_CHANGE is ours
+    std::vector<HWND> putAside;  // boxes hidden while the program writes them
 };
 
 // The program's own words where the view has to speak for it, UTF-8.

@@ -17,3 +17,8 @@ Control* controlOf(NativeWindow& w, HWND child);
 // already. The window goes to `position` when given, otherwise centred or left where
 // it is, as its layout says.
 void layOut(NativeWindow& w, const POINT* position = nullptr);
+
+// Posted to a window whose boxes the view hid while the program wrote them.
+inline constexpr UINT kShowPutAside = WM_APP + 1;
+// Shows the boxes of `w` hidden for writing again, or only `only` when given.
+void showPutAside(NativeWindow& w, HWND only = nullptr);

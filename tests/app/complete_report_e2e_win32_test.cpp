@@ -61,7 +61,8 @@ class RunningKavrona : public testing::Test {
 
     DWORD pid() const { return program_->pid(); }
     HWND mainButton(const char* caption) const { return childWithText(main_, "Button", caption); }
-    std::string report() const { return textOf(nthChild(main_, "Edit", 0)); }
+    HWND reportBox() const { return nthChild(main_, "Edit", 0); }
+    std::string report() const { return textOf(reportBox()); }
     std::string stepBox() const { return textOf(nthChild(main_, "Edit", 3)); }
     HWND details(HWND procesor) const { return nthChild(procesor, "Edit", 0); }
     HWND writeButton(HWND procesor) const {
@@ -140,6 +141,8 @@ TEST_F(CompleteReport, FiveSectionsThenTheProcessorWindowInFront) {
 
     std::string text = report();
     EXPECT_EQ("", firstDifference(expectedFiveSections(), linesOf(text))) << text;
+    // Hidden while the report is written into it, and on the screen again after.
+    EXPECT_TRUE(settles([&] { return IsWindowVisible(reportBox()) != FALSE; }));
     EXPECT_EQ("6", stepBox());
     EXPECT_EQ("Ne", textOf(nthChild(main_, "Edit", 2)));
 
@@ -218,7 +221,7 @@ TEST_F(CompleteReport, SecondPressRebuildsTheReportAndOnlyRaisesTheProcessorWind
     // The user edits the details, and types into the report, which the next run clears.
     const std::string edit = "Upraveno: ";
     ASSERT_TRUE(typeInto(details(procesor), edit));
-    ASSERT_TRUE(typeInto(nthChild(main_, "Edit", 0), "Poznámka"));
+    ASSERT_TRUE(typeInto(reportBox(), "Poznámka"));
     ASSERT_TRUE(waitFor([&] {
         return textOf(details(procesor)).starts_with(edit) && !reportIsTheFiveSections();
     })) << "details \""
@@ -254,6 +257,8 @@ TEST_F(RunningKavronaWithoutWmi, CompleteReportShowsTheWmiDemoBoxAndAllFiveSecti
     EXPECT_EQ("WMI Demo", box->title);
     EXPECT_TRUE(box->text.starts_with(kWmiFailure)) << box->text;
     EXPECT_GT(box->text.size(), std::string(kWmiFailure).size()) << "no description";
+    // The sections written so far show behind the box.
+    EXPECT_TRUE(settles([&] { return IsWindowVisible(reportBox()) != FALSE; }));
     ASSERT_TRUE(pressBoxButton(box->hwnd));
     ASSERT_TRUE(waitUntilGone(box->hwnd));
 
