@@ -63,7 +63,12 @@ mount -t proc proc "$fresh/proc"
 mount --rbind /sys "$fresh/sys"
 mount --rbind /dev "$fresh/dev"
 mount -t tmpfs tmpfs "$fresh/tmp"
-bare() { chroot "$fresh" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
+# The root shares this machine's network: a CUPS client in it that finds no cupsd of the
+# root's own falls back to localhost:631, this machine's cupsd. Every program that loads
+# winspool (every 32-bit one here) asks CUPS for its printers as it starts, and waits
+# as long as that cupsd takes. Only the root's own socket is used.
+bare() { chroot "$fresh" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+  CUPS_SERVER=/run/cups/cups.sock "$@"; }
 test_status=0
 bare bash -c 'cd /work/kavrona && scripts/test.sh' || test_status=$?
 run_status=0
