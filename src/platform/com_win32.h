@@ -9,15 +9,33 @@
 #include <string_view>
 #include <utility>
 
+// The calls of ole32 and oleaut32 the program makes, found at the first use of COM.
+struct OleCalls {
+    decltype(CoInitializeEx)* coInitializeEx;
+    decltype(CoUninitialize)* coUninitialize;
+    decltype(CoCreateInstance)* coCreateInstance;
+    decltype(CoSetProxyBlanket)* coSetProxyBlanket;
+    decltype(SysAllocStringLen)* sysAllocStringLen;
+    decltype(SysFreeString)* sysFreeString;
+    decltype(SysStringLen)* sysStringLen;
+    decltype(VariantClear)* variantClear;
+    decltype(VariantChangeType)* variantChangeType;
+};
+
+// Null when either DLL or one of the calls is missing: then COM does not start, and
+// nothing that needs it is reached.
+const OleCalls* ole();
+
 // COM on this thread, apartment-threaded, for as long as it lives: WMI needs it
 // on the user-interface thread.
 struct ComApartment {
-    HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    HRESULT started = ole() ? ole()->coInitializeEx(nullptr, COINIT_APARTMENTTHREADED)
+                            : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
     ComApartment() = default;
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
     ~ComApartment() {
-        if (SUCCEEDED(started)) CoUninitialize();
+        if (SUCCEEDED(started)) ole()->coUninitialize();
     }
 };
 
@@ -53,27 +71,36 @@ class ComRef {
 class Bstr {
   public:
     Bstr() = default;
-    explicit Bstr(std::wstring_view text)
-        : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+    explicit Bstr(std::wstring_view text) {
+        if (ole()) b_ = ole()->sysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    }
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;
-    ~Bstr() { SysFreeString(b_); }
+    ~Bstr() { release(); }
 
     operator BSTR() const { return b_; }
     BSTR* put() {
-        SysFreeString(b_);
-        b_ = nullptr;
+        release();
         return &b_;
     }
 
   private:
+    // Only COM hands out a string, so ole() is there when there is one.
+    void release() {
+        if (b_) ole()->sysFreeString(b_);
+        b_ = nullptr;
+    }
+
     BSTR b_ = nullptr;
 };
 
 struct Variant {
-    Variant() { VariantInit(&v); }
+    Variant() = default;
     Variant(const Variant&) = delete;
     Variant& operator=(const Variant&) = delete;
-    ~Variant() { VariantClear(&v); }
-    VARIANT v;
+    // Only COM fills a VARIANT, so ole() is there when it is not empty.
+    ~Variant() {
+        if (v.vt != VT_EMPTY) ole()->variantClear(&v);
+    }
+    VARIANT v{};  // VT_EMPTY
 };

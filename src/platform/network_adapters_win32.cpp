@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/late_bound_win32.h"
 #include "platform/network_adapters.h"
 
 namespace {
@@ -18,14 +19,17 @@ constexpr int kAttempts = 3;
 }  // namespace
 
 AdapterList Win32NetworkAdapters::adapters() {
+    static const auto getAdaptersInfo =
+        lateBound<decltype(GetAdaptersInfo)>(L"iphlpapi.dll", "GetAdaptersInfo");
+    if (!getAdaptersInfo) return {AdapterStatus::Failed, {}};
     // Records rather than bytes, so that the chain's pointers are aligned.
     std::vector<IP_ADAPTER_INFO> buffer(kUsualAdapters);
     auto size = static_cast<ULONG>(buffer.size() * sizeof(IP_ADAPTER_INFO));
-    DWORD answer = GetAdaptersInfo(buffer.data(), &size);
+    DWORD answer = getAdaptersInfo(buffer.data(), &size);
     for (int attempt = 1; answer == ERROR_BUFFER_OVERFLOW && attempt < kAttempts; ++attempt) {
         buffer.resize(size / sizeof(IP_ADAPTER_INFO) + 1);
         size = static_cast<ULONG>(buffer.size() * sizeof(IP_ADAPTER_INFO));
-        answer = GetAdaptersInfo(buffer.data(), &size);
+        answer = getAdaptersInfo(buffer.data(), &size);
     }
     if (answer == ERROR_NO_DATA) return {AdapterStatus::NoAdapters, {}};
     if (answer != NO_ERROR) return {AdapterStatus::Failed, {}};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/font_handle_win32.h"
+#include "platform/late_bound_win32.h"
 #include "platform/print_layout.h"
 #include "platform/printer.h"
 #include "platform/system_reason_win32.h"
@@ -13,10 +14,34 @@
 
 namespace {
 
+template <typename Function>
+Function* spoolerCall(const char* name) {
+    return lateBound<Function>(L"winspool.drv", name);
+}
+
+// The spooler's calls, found at the first print.
+struct Spooler {
+    decltype(GetDefaultPrinterA)* getDefaultPrinter =
+        spoolerCall<decltype(GetDefaultPrinterA)>("GetDefaultPrinterA");
+    decltype(OpenPrinterA)* openPrinter = spoolerCall<decltype(OpenPrinterA)>("OpenPrinterA");
+    decltype(DocumentPropertiesA)* documentProperties =
+        spoolerCall<decltype(DocumentPropertiesA)>("DocumentPropertiesA");
+    decltype(ClosePrinter)* closePrinter = spoolerCall<decltype(ClosePrinter)>("ClosePrinter");
+
+    bool found() const {
+        return getDefaultPrinter && openPrinter && documentProperties && closePrinter;
+    }
+};
+
+const Spooler& spooler() {
+    static const Spooler calls;
+    return calls;
+}
+
 struct PrinterHandle {
     HANDLE h = nullptr;
     ~PrinterHandle() {
-        if (h) ClosePrinter(h);
+        if (h) spooler().closePrinter(h);
     }
 };
 
@@ -93,20 +118,23 @@ Win32Printer::~Win32Printer() = default;
 Outcome Win32Printer::open() {
     job_.reset();
     auto job = std::make_unique<Job>();
+    const Spooler& calls = spooler();
+    if (!calls.found()) return failed(ERROR_MOD_NOT_FOUND);
     DWORD size = 0;
-    GetDefaultPrinterA(nullptr, &size);
+    calls.getDefaultPrinter(nullptr, &size);
     if (size == 0) return noDefaultPrinter();
     job->name.assign(size, '\0');
-    if (!GetDefaultPrinterA(job->name.data(), &size)) return noDefaultPrinter();
+    if (!calls.getDefaultPrinter(job->name.data(), &size)) return noDefaultPrinter();
     job->name.resize(job->name.find('\0'));
 
     PrinterHandle printer;
-    if (!OpenPrinterA(job->name.data(), &printer.h, nullptr)) return failed(GetLastError());
-    LONG modeSize = DocumentPropertiesA(nullptr, printer.h, job->name.data(), nullptr, nullptr, 0);
+    if (!calls.openPrinter(job->name.data(), &printer.h, nullptr)) return failed(GetLastError());
+    LONG modeSize =
+        calls.documentProperties(nullptr, printer.h, job->name.data(), nullptr, nullptr, 0);
     if (modeSize > 0) {
         job->devMode.assign(static_cast<size_t>(modeSize), 0);
-        if (DocumentPropertiesA(nullptr, printer.h, job->name.data(), job->mode(), nullptr,
-                                DM_OUT_BUFFER) != IDOK)
+        if (calls.documentProperties(nullptr, printer.h, job->name.data(), job->mode(), nullptr,
+                                     DM_OUT_BUFFER) != IDOK)
             job->devMode.clear();
     }
     job->dc = CreateDCA("WINSPOOL", job->name.c_str(), nullptr, job->mode());

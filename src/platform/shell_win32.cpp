@@ -2,11 +2,15 @@
 
 #include <shellapi.h>
 
+#include "platform/late_bound_win32.h"
 #include "platform/shell.h"
 
 int32_t Win32Shell::open(const std::string& ansiLink) {
+    static const auto shellExecute =
+        lateBound<decltype(ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
+    if (!shellExecute) return SE_ERR_DLLNOTFOUND;
     // The owner is the constant 1, not a window of the program.
     HINSTANCE result =
-        ShellExecuteA(reinterpret_cast<HWND>(1), "", ansiLink.c_str(), "", "", SW_SHOWNORMAL);
+        shellExecute(reinterpret_cast<HWND>(1), "", ansiLink.c_str(), "", "", SW_SHOWNORMAL);
     return static_cast<int32_t>(reinterpret_cast<INT_PTR>(result));
 }

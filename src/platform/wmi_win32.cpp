@@ -20,7 +20,7 @@ std::string trimmed(std::string text) {
 
 // Wine hands `__PATH` in a BSTR longer than its text, padded with zeros.
 std::string text(BSTR b) {
-    std::wstring_view t(b ? b : L"", SysStringLen(b));
+    std::wstring_view t(b ? b : L"", b ? ole()->sysStringLen(b) : 0);
     return narrow(t.substr(0, t.find(L'\0')));
 }
 
@@ -34,8 +34,9 @@ std::string systemText(HRESULT hr) {
 // The system has no text for most WMI codes; WMI's own table has.
 std::string wmiStatusText(HRESULT hr) {
     ComRef<IWbemStatusCodeText> codes;
-    if (FAILED(CoCreateInstance(CLSID_WbemStatusCodeText, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWbemStatusCodeText, codes.putVoid())))
+    if (!ole()) return {};
+    if (FAILED(ole()->coCreateInstance(CLSID_WbemStatusCodeText, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IWbemStatusCodeText, codes.putVoid())))
         return {};
     Bstr status;
     if (FAILED(codes->GetErrorCodeText(hr, 0, 0, status.put()))) return {};
@@ -73,7 +74,7 @@ WmiResult<WmiValue> valueOf(VARIANT& v, CIMTYPE type) {
         case VT_UI1:
             return WmiValue::ofInteger(v.bVal);
         default: {
-            HRESULT hr = VariantChangeType(&v, &v, 0, VT_BSTR);
+            HRESULT hr = ole()->variantChangeType(&v, &v, 0, VT_BSTR);
             if (FAILED(hr)) return failed<WmiValue>(hr);
             return WmiValue::ofText(text(v.bstrVal));
         }
@@ -162,17 +163,19 @@ struct Win32WmiServices : WmiServices {
 
 WmiResult<std::unique_ptr<WmiServices>> Win32Wmi::connect() {
     using Services = std::unique_ptr<WmiServices>;
+    if (!ole()) return failed<Services>(HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND));
     ComRef<IWbemLocator> locator;
-    HRESULT hr = CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IWbemLocator, locator.putVoid());
+    HRESULT hr = ole()->coCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_IWbemLocator, locator.putVoid());
     if (FAILED(hr)) return failed<Services>(hr);
     ComRef<IWbemServices> services;
     hr = locator->ConnectServer(Bstr(L"ROOT\\CIMV2"), nullptr, nullptr, nullptr, 0, nullptr,
                                 nullptr, services.put());
     if (FAILED(hr)) return failed<Services>(hr);
     // Providers act as the calling user, as they do behind the "winmgmts:" moniker.
-    hr = CoSetProxyBlanket(services.get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
-                           RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+    hr = ole()->coSetProxyBlanket(services.get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                                  RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr,
+                                  EOAC_NONE);
     if (FAILED(hr)) return failed<Services>(hr);
     return std::make_unique<Win32WmiServices>(std::move(services));
 }

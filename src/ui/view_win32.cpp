@@ -115,27 +115,42 @@ void placeWindow(NativeWindow& w, const POINT* position) {
     SetWindowPos(w.hwnd, nullptr, at.x, at.y, frame.cx, frame.cy, flags);
 }
 
+// Asks for the window's held-back changes to be made once the message that made them
+// is done: the posted message comes before anything paints.
+void holdBack(NativeWindow& w) {
+    if (!w.heldBack) PostMessageW(w.hwnd, kShowHeldBack, 0, 0);
+    w.heldBack = true;
+}
+
 // Under Wine a box with a scroll bar redraws the bar on the screen at every change of
 // its lines, about 10 ms each, and the report grows by six writes. Hidden while the
-// program writes it, it only counts them; it shows again, with the last text, once the
-// message that wrote it is done, before anything paints. The box with the focus stays:
-// hiding it would take the focus away.
+// program writes it, it only counts them, and shows once with the last text. The box
+// with the focus stays: hiding it would take the focus away.
 void putAside(NativeWindow& w, Control& c) {
     HWND h = static_cast<HWND>(c.native);
     if (!(c.row.style & kVScroll) || !IsWindowVisible(h) || GetFocus() == h) return;
     ShowWindow(h, SW_HIDE);
-    if (w.putAside.empty()) PostMessageW(w.hwnd, kShowPutAside, 0, 0);
-    w.putAside.push_back(h);
+    w.boxesAside.push_back(h);
+    holdBack(w);
+}
+
+void bringToFront(HWND h) {
+    SetForegroundWindow(h);
+    // Another program may keep the foreground; within the program the window is active anyway.
+    if (GetActiveWindow() != h) SetActiveWindow(h);
 }
 
 }  // namespace
 
-void showPutAside(NativeWindow& w, HWND only) {
-    std::erase_if(w.putAside, [only](HWND h) {
-        if (only && h != only) return false;
-        ShowWindow(h, SW_SHOWNA);
-        return true;
-    });
+void showHeldBack(NativeWindow& w) {
+    w.heldBack = false;
+    for (HWND h : w.boxesAside) ShowWindow(h, SW_SHOWNA);
+    w.boxesAside.clear();
+    if (!w.showHeld) return;
+    w.showHeld = false;
+    ShowWindow(w.hwnd, SW_SHOWNA);
+    if (w.activateHeld) bringToFront(w.hwnd);  // its WM_ACTIVATE gives the focus
+    w.activateHeld = false;
 }
 
 void layOut(NativeWindow& w, const POINT* position) {
@@ -236,22 +251,39 @@ void Win32View::destroyed(Window& window) {
     NativeWindow& w = nativeOf(window);
     for (Control* c : window.controls()) c->native = nullptr;
     window.native = nullptr;
-    w.putAside.clear();  // they go with it, and so does the message to show them
+    // What was held back goes with the window, and so does the message to do it.
+    w.boxesAside.clear();
+    w.heldBack = w.showHeld = w.activateHeld = false;
     if (w.hwnd) DestroyWindow(w.hwnd);  // WM_NCDESTROY forgets the handle
 }
 
+// A window shows, and becomes active, once the message that showed it is done. One
+// that is hidden again before, as the address and BIOS windows of a complete report
+// are at once, never comes on the screen: no flash, and none of the activations Wine
+// makes slowly and may still be sorting out when the processor window comes up.
 void Win32View::shown(Window& window) {
-    // Activation is the runtime's to do, after this.
-    if (HWND h = nativeOf(window).hwnd) ShowWindow(h, window.visible() ? SW_SHOWNA : SW_HIDE);
+    NativeWindow& w = nativeOf(window);
+    if (!w.hwnd) return;
+    if (window.visible()) {
+        if (IsWindowVisible(w.hwnd)) return;
+        w.showHeld = true;
+        holdBack(w);
+        return;
+    }
+    w.showHeld = w.activateHeld = false;
+    ShowWindow(w.hwnd, SW_HIDE);  // the runtime activates the next window after this
 }
 
 void Win32View::activated(Window& window) {
-    HWND h = nativeOf(window).hwnd;
+    for (auto& other : windows_) other->activateHeld = false;
+    NativeWindow& w = nativeOf(window);
+    if (!w.hwnd) return;
+    if (w.showHeld) {
+        w.activateHeld = true;
+        return;
+    }
     // Already active: Windows activated it and its WM_ACTIVATE told the runtime.
-    if (!h || GetActiveWindow() == h) return;
-    SetForegroundWindow(h);
-    // Another program may keep the foreground; within the program the window is active anyway.
-    if (GetActiveWindow() != h) SetActiveWindow(h);
+    if (GetActiveWindow() != w.hwnd) bringToFront(w.hwnd);
 }
 
 void Win32View::changed(Control& control) {
@@ -281,8 +313,12 @@ void Win32View::changed(Control& control) {
 
 void Win32View::focused(Control& control) {
     HWND h = static_cast<HWND>(control.native);
-    if (h) showPutAside(nativeOf(control.window), h);
-    if (h && GetFocus() != h) SetFocus(h);
+    if (!h) return;
+    NativeWindow& w = nativeOf(control.window);
+    // A window not yet on the screen takes the focus when it becomes active.
+    if (w.showHeld) return;
+    if (std::erase(w.boxesAside, h)) ShowWindow(h, SW_SHOWNA);
+    if (GetFocus() != h) SetFocus(h);
 }
 
 void Win32View::ended() {

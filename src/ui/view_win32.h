@@ -19,8 +19,12 @@ struct NativeWindow {
     FontCache& fonts;     // the view's, which outlive every control
     HWND hwnd = nullptr;  // while loaded
     UINT dpi = 96;
-    bool writing = false;        // the program is setting a control's text: its EN_CHANGE is ours
-    std::vector<HWND> putAside;  // boxes hidden while the program writes them
+    bool writing = false;  // the program is setting a control's text: its EN_CHANGE is ours
+    // Held back until the message that made the change is done:
+    bool heldBack = false;         // the message to do it is on its way
+    bool showHeld = false;         // its show
+    bool activateHeld = false;     // its activation, after the show
+    std::vector<HWND> boxesAside;  // boxes hidden while the program writes them
 };
 
 // The program's own words where the view has to speak for it, UTF-8.

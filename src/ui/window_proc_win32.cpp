@@ -150,8 +150,8 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
         HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
         HANDLE_MSG(hwnd, WM_SETCURSOR, OnSetCursor);
-        case kShowPutAside:
-            if (NativeWindow* w = nativeOf(hwnd)) showPutAside(*w);
+        case kShowHeldBack:
+            if (NativeWindow* w = nativeOf(hwnd)) showHeldBack(*w);
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(hwnd, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));

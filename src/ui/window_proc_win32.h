@@ -18,7 +18,6 @@ Control* controlOf(NativeWindow& w, HWND child);
 // it is, as its layout says.
 void layOut(NativeWindow& w, const POINT* position = nullptr);
 
-// Posted to a window whose boxes the view hid while the program wrote them.
-inline constexpr UINT kShowPutAside = WM_APP + 1;
-// Shows the boxes of `w` hidden for writing again, or only `only` when given.
-void showPutAside(NativeWindow& w, HWND only = nullptr);
+// Posted to a window to make the changes the view held back for it.
+inline constexpr UINT kShowHeldBack = WM_APP + 1;
+void showHeldBack(NativeWindow& w);

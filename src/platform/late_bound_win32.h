@@ -1,0 +1,16 @@
+#pragma once
+// Calls into the DLLs that only a fact, a report or printing needs (iphlpapi, ole32,
+// oleaut32, shell32, winspool), found at their first use: the main window shows
+// without loading them. Under Wine loading winspool alone asks CUPS for its printers.
+
+#include <windows.h>
+
+// `name` of the system's `dll`, which loads now if it has not yet; null when either
+// is missing.
+FARPROC lateBoundProc(const wchar_t* dll, const char* name);
+
+// For the type of the declared function: lateBound<decltype(GetAdaptersInfo)>(...).
+template <typename Function>
+Function* lateBound(const wchar_t* dll, const char* name) {
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(lateBoundProc(dll, name)));
+}
