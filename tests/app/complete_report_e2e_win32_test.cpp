@@ -12,13 +12,13 @@
 
 #include "app/automation_win32.h"
 #include "app/machine_report_win32.h"
+#include "app/running_kavrona_win32.h"
 #include "platform/wmic_win32.h"
 
 namespace {
 
 using namespace automation;
 
-constexpr const char* kMainCaption = "Kavrona - www.kavrona.cz";
 constexpr const char* kProcesorCaption = "Procesor:";
 constexpr const char* kWmiFailure = "Informace se nepodařilo zjistit. Nastala chyba: ";
 
@@ -43,24 +43,9 @@ std::optional<WmicProcessor> readWithWmic() {
     return WmicProcessor{*all, first(description), first(id), first(maker), first(maxSpeed)};
 }
 
-class RunningKavrona : public testing::Test {
+// The report's boxes and the processor window, as a complete report leaves them.
+class ReportingKavrona : public RunningKavrona {
   protected:
-    void SetUp() override {
-        wchar_t display[8];
-        if (!GetEnvironmentVariableW(L"DISPLAY", display, 8))
-            GTEST_SKIP() << "needs an X display (scripts/test.sh starts one)";
-    }
-
-    void start() {
-        program_.emplace(KAVRONA_EXE);
-        ASSERT_TRUE(program_->started())
-            << "cannot start " << KAVRONA_EXE << ": error " << program_->startError();
-        main_ = waitForWindow(kMainCaption, pid());
-        ASSERT_TRUE(main_) << "no main window";
-    }
-
-    DWORD pid() const { return program_->pid(); }
-    HWND mainButton(const char* caption) const { return childWithText(main_, "Button", caption); }
     HWND reportBox() const { return nthChild(main_, "Edit", 0); }
     std::string report() const { return textOf(reportBox()); }
     std::string stepBox() const { return textOf(nthChild(main_, "Edit", 3)); }
@@ -95,17 +80,14 @@ class RunningKavrona : public testing::Test {
     }
 
     bool noMessageBox() const { return !waitForMessageBox(pid(), kQuiet); }
-
-    std::optional<StartedProgram> program_;  // ended by force if a test leaves it running
-    HWND main_ = nullptr;
 };
 
-class CompleteReport : public RunningKavrona {
+class CompleteReport : public ReportingKavrona {
   protected:
     static void SetUpTestSuite() { wmic_ = readWithWmic(); }
 
     void SetUp() override {
-        RunningKavrona::SetUp();
+        ReportingKavrona::SetUp();
         if (IsSkipped()) return;
         ASSERT_TRUE(wmic_) << "wmic cpu get name read nothing";
     }
@@ -248,7 +230,7 @@ TEST_F(CompleteReport, SecondPressRebuildsTheReportAndOnlyRaisesTheProcessorWind
 // program inherits (tests/CMakeLists.txt). An environment block given to
 // CreateProcess would not do: Wine takes a child's WINE* variables from the Unix
 // environment of its parent, whatever the block says.
-struct RunningKavronaWithoutWmi : RunningKavrona {};
+struct RunningKavronaWithoutWmi : ReportingKavrona {};
 TEST_F(RunningKavronaWithoutWmi, CompleteReportShowsTheWmiDemoBoxAndAllFiveSections) {
     ASSERT_NO_FATAL_FAILURE(start());
     ASSERT_TRUE(press(mainButton("Zobraz kompletní info")));

@@ -13,13 +13,12 @@
 #include <vector>
 
 #include "app/automation_win32.h"
+#include "app/running_kavrona_win32.h"
 #include "platform/utf16_win32.h"
 
 namespace {
 
 using namespace automation;
-
-constexpr const char* kMainCaption = "Kavrona - www.kavrona.cz";
 
 struct ExpectedControl {
     const char* className;
@@ -88,19 +87,8 @@ bool has(const std::vector<std::wstring>& dlls, const wchar_t* name) {
     return std::find(dlls.begin(), dlls.end(), name) != dlls.end();
 }
 
-class KavronaProgram : public testing::Test {
+class KavronaProgram : public StartedKavrona {
   protected:
-    void SetUp() override {
-        wchar_t display[8];
-        if (!GetEnvironmentVariableW(L"DISPLAY", display, 8))
-            GTEST_SKIP() << "needs an X display (scripts/test.sh starts one)";
-        program_.emplace(KAVRONA_EXE);
-        ASSERT_TRUE(program_->started())
-            << "cannot start " << KAVRONA_EXE << ": error " << program_->startError();
-        main_ = waitForWindow(kMainCaption, program_->pid());
-        ASSERT_TRUE(main_) << "no main window";
-    }
-
     bool ended(Patience patience = Patience(0)) { return program_->ended(patience); }
     DWORD exitCode() { return program_->exitCode(); }
     HWND button(const char* caption) { return childWithText(main_, "Button", caption); }
@@ -115,9 +103,6 @@ class KavronaProgram : public testing::Test {
         EXPECT_TRUE(waitUntilGone(box->hwnd));
         return box->text;
     }
-
-    std::optional<StartedProgram> program_;  // ended by force if a test leaves it running
-    HWND main_ = nullptr;
 };
 
 // The screen's DPI, which Wine reads as a program starts, for the length of a test.

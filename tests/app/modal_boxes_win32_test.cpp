@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/automation_win32.h"
+#include "app/running_kavrona_win32.h"
 #include "platform/late_bound_win32.h"
 
 namespace {
@@ -46,19 +47,8 @@ bool clickWithTheMouse(HWND button) {
     return SendInput(3, input, sizeof(INPUT)) == 3;
 }
 
-class ModalBoxes : public testing::Test {
+class ModalBoxes : public StartedKavrona {
   protected:
-    void SetUp() override {
-        wchar_t display[8];
-        if (!GetEnvironmentVariableW(L"DISPLAY", display, 8))
-            GTEST_SKIP() << "needs an X display (scripts/test.sh starts one)";
-        program_.emplace(KAVRONA_EXE);
-        ASSERT_TRUE(program_->started()) << "cannot start " << KAVRONA_EXE;
-        main_ = waitForWindow("Kavrona - www.kavrona.cz", program_->pid());
-        ASSERT_TRUE(main_) << "no main window";
-    }
-
-    HWND mainButton(const char* caption) const { return childWithText(main_, "Button", caption); }
     std::string report() const { return textOf(nthChild(main_, "Edit", 0)); }
 
     // A complete report, with the processor window apart from the main window, so that
@@ -113,9 +103,6 @@ class ModalBoxes : public testing::Test {
         EXPECT_TRUE(waitFor([&] { return !IsWindow(procesor); })) << "the click did not arrive";
         EXPECT_NE(before, report());
     }
-
-    std::optional<StartedProgram> program_;  // ended by force if a test leaves it running
-    HWND main_ = nullptr;
 };
 
 TEST_F(ModalBoxes, UserBoxDisablesEveryWindowOfTheProgram) {
