@@ -50,7 +50,8 @@ cp -r /etc/apt/apt.conf.d/. "$fresh/etc/apt/apt.conf.d/"
 cp -L /etc/resolv.conf "$fresh/etc/resolv.conf"
 mkdir -p "$fresh/work/shared"
 git clone -q "$root" "$fresh/work/kavrona"
-echo "fresh-machine: a clone of $(git rev-parse --short HEAD) in a fresh Debian 12 root at $fresh"
+cloned=$(git -C "$fresh/work/kavrona" rev-parse --short HEAD)  # HEAD here may move on meanwhile
+echo "fresh-machine: a clone of $cloned in a fresh Debian 12 root at $fresh"
 
 # Everything below runs in a mount namespace of its own: its mounts go when it ends.
 inside=$(cat <<'INSIDE'
@@ -86,7 +87,7 @@ for heading in "Computer Name: " "User Name: " "Verze Windows: " "BIOS: " "Celko
 done
 
 echo
-echo "== fresh machine (Debian 12 minbase, clone of $(git rev-parse --short HEAD)) =="
+echo "== fresh machine (Debian 12 minbase, clone of $cloned) =="
 grep -A6 '^== test totals ==' "$work/log" | tail -n +2 || true
 echo "test command (scripts/test.sh): $([ "$test_status" = 0 ] && echo passed || echo "FAILED ($test_status)")"
 echo "run command (scripts/run.sh, no display): $([ "$run_status" = 0 ] && [ $report_ok = yes ] &&
