@@ -4,24 +4,19 @@
 
 namespace {
 
-template <typename Function>
-Function* oleCall(const wchar_t* dll, const char* name) {
-    return lateBound<Function>(dll, name);
-}
-
 OleCalls find() {
     constexpr const wchar_t* kOle = L"ole32.dll";
     constexpr const wchar_t* kAutomation = L"oleaut32.dll";
     return {
-        oleCall<decltype(CoInitializeEx)>(kOle, "CoInitializeEx"),
-        oleCall<decltype(CoUninitialize)>(kOle, "CoUninitialize"),
-        oleCall<decltype(CoCreateInstance)>(kOle, "CoCreateInstance"),
-        oleCall<decltype(CoSetProxyBlanket)>(kOle, "CoSetProxyBlanket"),
-        oleCall<decltype(SysAllocStringLen)>(kAutomation, "SysAllocStringLen"),
-        oleCall<decltype(SysFreeString)>(kAutomation, "SysFreeString"),
-        oleCall<decltype(SysStringLen)>(kAutomation, "SysStringLen"),
-        oleCall<decltype(VariantClear)>(kAutomation, "VariantClear"),
-        oleCall<decltype(VariantChangeType)>(kAutomation, "VariantChangeType"),
+        lateBound<decltype(CoInitializeEx)>(kOle, "CoInitializeEx"),
+        lateBound<decltype(CoUninitialize)>(kOle, "CoUninitialize"),
+        lateBound<decltype(CoCreateInstance)>(kOle, "CoCreateInstance"),
+        lateBound<decltype(CoSetProxyBlanket)>(kOle, "CoSetProxyBlanket"),
+        lateBound<decltype(SysAllocStringLen)>(kAutomation, "SysAllocStringLen"),
+        lateBound<decltype(SysFreeString)>(kAutomation, "SysFreeString"),
+        lateBound<decltype(SysStringLen)>(kAutomation, "SysStringLen"),
+        lateBound<decltype(VariantClear)>(kAutomation, "VariantClear"),
+        lateBound<decltype(VariantChangeType)>(kAutomation, "VariantChangeType"),
     };
 }
 
