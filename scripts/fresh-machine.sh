@@ -66,8 +66,8 @@ mount --rbind /dev "$fresh/dev"
 mount -t tmpfs tmpfs "$fresh/tmp"
 # The root shares this machine's network: a CUPS client in it that finds no cupsd of the
 # root's own falls back to localhost:631, this machine's cupsd. Every program that loads
-# winspool (every 32-bit one here) asks CUPS for its printers as it starts, and waits
-# as long as that cupsd takes. Only the root's own socket is used.
+# winspool asks CUPS for its printers as it loads it, and waits as long as that cupsd
+# takes. Only the root's own socket is used.
 bare() { chroot "$fresh" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
   CUPS_SERVER=/run/cups/cups.sock "$@"; }
 test_status=0
