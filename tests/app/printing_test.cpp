@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/fake_kavrona.h"
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
@@ -13,10 +14,7 @@ Log plus(Log log, std::initializer_list<std::string> more) {
     return log;
 }
 
-struct PrintingTest : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct PrintingTest : FakeKavrona {
     const std::string report = "Computer Name: PC\r\nUser Name: jana\r\n";
 
     void SetUp() override {

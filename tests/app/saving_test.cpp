@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/fake_kavrona.h"
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
@@ -10,10 +11,7 @@ const std::string kStampBytes =
     "\xC8"
     "as z\xE1pisu: ";  // "Čas zápisu: " in Windows-1250
 
-struct SavingTest : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct SavingTest : FakeKavrona {
     const std::string path = "C:\\Data\\Kavrona.txt";
 
     void SetUp() override {

@@ -1,4 +1,5 @@
 #include "facts/drives.h"
+#include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 
@@ -58,10 +59,7 @@ TEST(DriveFigures, RawFigures) {
     for (const auto& c : cases) EXPECT_EQ(c.text, rawFigure(c.bytes, c.separator)) << c.bytes;
 }
 
-struct DrivesSection : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct DrivesSection : FakeKavrona {
     void SetUp() override {
         k.start();
         atStepAlone(k.form1, "5");

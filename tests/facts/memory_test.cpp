@@ -1,4 +1,5 @@
 #include "facts/memory.h"
+#include "app/fake_kavrona.h"
 
 #include "facts/drives.h"
 
@@ -52,10 +53,7 @@ TEST(WordHalves, SignedHalvesOfAValue) {
     }
 }
 
-struct MemorySection : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct MemorySection : FakeKavrona {
     void SetUp() override {
         k.start();
         k.form1.tb_Info.setText("Verze Windows: x\r\n\r\n");

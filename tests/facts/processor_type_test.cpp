@@ -1,4 +1,5 @@
 #include "facts/processor_type.h"
+#include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +8,7 @@
 
 namespace {
 
-struct ProcesorTypeTest : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct ProcesorTypeTest : FakeKavrona {
     void SetUp() override {
         k.start();
         k.form1.tb_Info.setText("report\r\n");

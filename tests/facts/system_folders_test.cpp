@@ -1,4 +1,5 @@
 #include "facts/system_folders.h"
+#include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +16,7 @@ TEST(CutAtNull, CutsAtTheFirstZero) {
     EXPECT_EQ("", Module1::CutAtNull(""));
 }
 
-struct WindowsDirsTest : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct WindowsDirsTest : FakeKavrona {
     void SetUp() override {
         k.start();
         k.form1.tb_Info.setText("report");

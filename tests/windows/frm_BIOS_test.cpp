@@ -1,4 +1,5 @@
 #include "windows/frm_BIOS.h"
+#include "app/fake_kavrona.h"
 
 #include "facts/bios.h"
 
@@ -17,10 +18,7 @@ const char* kSystem = "Hardware\\Description\\System";
 
 }  // namespace
 
-struct BiosWindow : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct BiosWindow : FakeKavrona {
     std::map<std::string, ScriptedValue>& system = fake.registry.key(kHKeyLocalMachine, kSystem);
 
     void SetUp() override { k.start(); }

@@ -1,4 +1,5 @@
 #include "windows/frm_IP_adress.h"
+#include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +8,7 @@
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
-struct AddressWindow : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct AddressWindow : FakeKavrona {
     void SetUp() override {
         k.start();
         k.form1.tb_Info.setText("Verze Windows: x\r\n\r\n");

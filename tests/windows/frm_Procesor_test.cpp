@@ -1,4 +1,5 @@
 #include "windows/frm_Procesor.h"
+#include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 
@@ -44,10 +45,7 @@ const WayOfClosing kWaysOfClosing[] = {
     {"close box", [](frm_Procesor& p) { p.unload(); }, false},
 };
 
-struct ProcesorWindow : testing::Test {
-    FakePlatform fake;
-    HeadlessView view;
-    Kavrona k{fake.platform(), view};
+struct ProcesorWindow : FakeKavrona {
     frm_Procesor& w = k.procesor;
 
     void open(std::vector<FakeWmiInstance> processors) {
