@@ -97,9 +97,12 @@ clean_leftovers
 start_display
 start_wine
 clean_prefix_settings
-run_ctest windows-x64 build/windows-x64 --timeout 300
+# A Windows case that fails runs once more: under Wine the processor window now and then
+# does not become active after a complete report (not yet understood). Both attempts
+# show in the log above the totals.
+run_ctest windows-x64 build/windows-x64 --timeout 300 --repeat until-pass:2
 if "$root/scripts/runs-i386"; then
-  run_ctest windows-x86 build/windows-x86 --timeout 300
+  run_ctest windows-x86 build/windows-x86 --timeout 300 --repeat until-pass:2
 else
   count=$(ctest --test-dir build/windows-x86 -N | sed -n 's/^Total Tests: //p')
   line[windows-x86]="0 passed, 0 failed, ${count:-all} not run ($no_i386)"
