@@ -1,8 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kavrona needs to build and test. Idempotent:
-# packages already present are skipped, so a second run takes a moment. Needs
-# nothing but bash, dpkg and apt: it runs before anything it installs.
+# Installs the Debian packages Kavrona needs to build and test. Idempotent: packages
+# already present are skipped, so a second run takes a moment. Needs nothing but bash,
+# dpkg and apt: it runs before anything it installs.
+#
+# Two steps. The first, everything the 64-bit program and its tests need, must succeed.
+# The second, the 32-bit half of Wine for the shipped 32-bit program, may fail where
+# the package sources cannot give it; then apt's reason is kept for scripts/x86-ready,
+# the run command still works with the 64-bit program, and the test command shows the
+# 32-bit suite as not run, with that reason. Nothing of the user's is ever removed or
+# downgraded.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/x86-state.sh"
 
 # Every tool the scripts and tests call, by the package that brings it.
 packages=(
@@ -14,9 +23,6 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   e2fsprogs locales iproute2 procps util-linux mount coreutils findutils grep sed gawk
 )
-# The 32-bit half of Wine, for the shipped 32-bit program. Without libcups2:i386 a
-# 32-bit program sees no printer at all.
-packages_i386=(wine32:i386 libcups2:i386)
 
 fail() {
   echo "setup: FAILED: $*" >&2
@@ -28,32 +34,47 @@ if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || fail "not root, and no sudo to become root"
   sudo_cmd=(sudo)
 fi
+apt_get=("${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+missing_of() {  # the packages among $@ not installed
+  local p
+  for p in "$@"; do installed "$p" || echo "$p"; done
+}
 
-wanted=("${packages[@]}")
-# A kernel may lack 32-bit support: then the 32-bit half is left out, and the tests of
-# the 32-bit program show as not run.
-if "$(dirname "$0")/runs-i386"; then
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    echo "setup: adding the i386 architecture"
-    "${sudo_cmd[@]}" dpkg --add-architecture i386 || fail "dpkg --add-architecture i386"
-  fi
-  wanted+=("${packages_i386[@]}")
-else
-  echo "setup: this kernel runs no 32-bit programs; the 32-bit half of Wine is left out"
-fi
+# A mirror in the middle of a sync serves an index of the wrong size for a while. A few
+# tries, then on with what came: apt-get install decides whether that is enough.
+updated=no
+update_indexes() {
+  [ $updated = yes ] && return 0
+  updated=yes
+  local log try
+  log=$(mktemp)
+  for try in 1 2 3; do
+    if "${apt_get[@]}" update -qq >"$log" 2>&1; then
+      rm -f "$log"
+      return 0
+    fi
+    [ $try -lt 3 ] && { echo "setup: apt-get update failed (try $try of 3); again in 10 s"; sleep 10; }
+  done
+  echo "setup: apt-get update still fails; going on with the indexes that came. These did not:"
+  grep -E '^(E|W): Failed to fetch' "$log" | sed -E 's/^(E|W): Failed to fetch ([^ ]+).*/  \2/' || sed 's/^/  /' "$log"
+  rm -f "$log"
+}
 
-missing=()
-for p in "${wanted[@]}"; do installed "$p" || missing+=("$p"); done
+# apt-get install that never removes or downgrades a package to make room.
+install() {  # log file, packages...
+  local log=$1
+  shift
+  "${apt_get[@]}" install -y -q --no-install-recommends --no-remove "$@" >"$log" 2>&1
+}
 
+mapfile -t missing < <(missing_of "${packages[@]}")
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
+  update_indexes
   log=$(mktemp)
-  "${sudo_cmd[@]}" apt-get update -qq >"$log" 2>&1 || { cat "$log" >&2; fail "apt-get update (output above)"; }
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1 ||
-    { tail -40 "$log" >&2; fail "apt-get install (its last lines above)"; }
+  install "$log" "${missing[@]}" || { tail -40 "$log" >&2; fail "apt-get install (its last lines above)"; }
   rm -f "$log"
 else
   echo "setup: all packages present"
@@ -66,5 +87,43 @@ if ! locale -a 2>/dev/null | grep -qix 'cs_CZ.utf8'; then
   "${sudo_cmd[@]}" sed -i 's/^# *\(cs_CZ.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^cs_CZ.UTF-8 UTF-8' /etc/locale.gen || echo 'cs_CZ.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
   "${sudo_cmd[@]}" locale-gen >/dev/null || fail "locale-gen cs_CZ.UTF-8"
+fi
+
+# The 32-bit half, in a step of its own: its failure leaves the 64-bit half usable.
+install_x86() {
+  if ! "$here/runs-i386"; then
+    x86_unavailable "kernel without 32-bit support"
+    return
+  fi
+  mapfile -t missing < <(missing_of "${x86_packages[@]}")
+  if [ ${#missing[@]} -eq 0 ]; then
+    x86_available
+    return
+  fi
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture"
+    "${sudo_cmd[@]}" dpkg --add-architecture i386 || fail "dpkg --add-architecture i386"
+    updated=no
+  fi
+  echo "setup: installing ${missing[*]}"
+  update_indexes
+  local log
+  log=$(mktemp)
+  if install "$log" "${missing[@]}"; then
+    x86_available
+  else
+    # apt's own words: the lines that say what it could not do, and why.
+    local why
+    why=$({
+      grep -E '^ *[^ ]+ : (Depends|PreDepends|Breaks|Conflicts): ' "$log" | head -1
+      grep -E '^E: ' "$log"
+    } | sed 's/^ *//')
+    x86_unavailable "the 32-bit half of Wine cannot be installed from this machine's package sources: ${why:-$(tail -3 "$log")}"
+  fi
+  rm -f "$log"
+}
+install_x86
+if reason=$(x86_reason); then
+  echo "setup: the 32-bit program cannot run here, so its tests will show as not run: $reason"
 fi
 echo "setup: done"
