@@ -17,11 +17,11 @@ case "${1:-}" in
 esac
 
 "$root/scripts/setup.sh" >&2 || fail "scripts/setup.sh (its output above)"
-build_windows x64 >&2  # the driver below is a 64-bit program in both cases
-[ $arch = x86 ] && build_windows x86 >&2
-if [ $arch = x86 ] && ! "$root/scripts/runs-i386"; then
-  fail "this kernel runs no 32-bit programs, so the 32-bit Kavrona.exe cannot run here"
+if [ $arch = x86 ] && why=$(x86_reason); then
+  fail "the 32-bit Kavrona.exe cannot run here: $why"
 fi
+build_windows x64 >&2  # the driver below is a 64-bit program in both cases
+if [ $arch = x86 ]; then build_windows x86 >&2; fi
 
 export LANG=cs_CZ.UTF-8 LC_ALL=cs_CZ.UTF-8  # a Czech system: code page 1250
 program=build/windows-$arch/Kavrona.exe
