@@ -115,13 +115,6 @@ void placeWindow(NativeWindow& w, const POINT* position) {
     SetWindowPos(w.hwnd, nullptr, at.x, at.y, frame.cx, frame.cy, flags);
 }
 
-// Asks for the window's held-back changes to be made once the message that made them
-// is done: the posted message comes before anything paints.
-void holdBack(NativeWindow& w) {
-    if (!w.heldBack) PostMessageW(w.hwnd, kShowHeldBack, 0, 0);
-    w.heldBack = true;
-}
-
 // Under Wine a box with a scroll bar redraws the bar on the screen at every change of
 // its lines, about 10 ms each, and the report grows by six writes. Hidden while the
 // program writes it, it only counts them, and shows once with the last text. The box
@@ -140,15 +133,32 @@ void bringToFront(HWND h) {
     if (GetActiveWindow() != h) SetActiveWindow(h);
 }
 
+// A message box stands, and has disabled the window: activating it now would take the
+// activation from the box. The window's WM_ENABLE asks again once the box has closed.
+bool boxStands(const NativeWindow& w) {
+    return !IsWindowEnabled(w.hwnd);
+}
+
 }  // namespace
+
+// The posted message comes before anything paints.
+void holdBack(NativeWindow& w) {
+    if (!w.heldBack) PostMessageW(w.hwnd, kShowHeldBack, 0, 0);
+    w.heldBack = true;
+}
 
 void showHeldBack(NativeWindow& w) {
     w.heldBack = false;
     for (HWND h : w.boxesAside) ShowWindow(h, SW_SHOWNA);
     w.boxesAside.clear();
-    if (!w.showHeld) return;
+    if (boxStands(w)) return;
+    if (w.closeHeld) {
+        w.closeHeld = false;
+        w.window.unload();  // the view forgets the rest with the window
+        return;
+    }
+    if (w.showHeld) ShowWindow(w.hwnd, SW_SHOWNA);
     w.showHeld = false;
-    ShowWindow(w.hwnd, SW_SHOWNA);
     if (w.activateHeld) bringToFront(w.hwnd);  // its WM_ACTIVATE gives the focus
     w.activateHeld = false;
 }
@@ -253,7 +263,7 @@ void Win32View::destroyed(Window& window) {
     window.native = nullptr;
     // What was held back goes with the window, and so does the message to do it.
     w.boxesAside.clear();
-    w.heldBack = w.showHeld = w.activateHeld = false;
+    w.heldBack = w.showHeld = w.activateHeld = w.closeHeld = false;
     if (w.hwnd) DestroyWindow(w.hwnd);  // WM_NCDESTROY forgets the handle
 }
 
@@ -278,12 +288,13 @@ void Win32View::activated(Window& window) {
     for (auto& other : windows_) other->activateHeld = false;
     NativeWindow& w = nativeOf(window);
     if (!w.hwnd) return;
-    if (w.showHeld) {
+    // Already active: Windows activated it and its WM_ACTIVATE told the runtime.
+    if (GetActiveWindow() == w.hwnd) return;
+    if (w.showHeld || boxStands(w)) {
         w.activateHeld = true;
         return;
     }
-    // Already active: Windows activated it and its WM_ACTIVATE told the runtime.
-    if (GetActiveWindow() != w.hwnd) bringToFront(w.hwnd);
+    bringToFront(w.hwnd);
 }
 
 void Win32View::changed(Control& control) {
@@ -315,8 +326,9 @@ void Win32View::focused(Control& control) {
     HWND h = static_cast<HWND>(control.native);
     if (!h) return;
     NativeWindow& w = nativeOf(control.window);
-    // A window not yet on the screen takes the focus when it becomes active.
-    if (w.showHeld) return;
+    // A window not yet on the screen, or under a box, takes the focus when it becomes
+    // active: setting it now would activate it.
+    if (w.showHeld || w.activateHeld) return;
     if (std::erase(w.boxesAside, h)) ShowWindow(h, SW_SHOWNA);
     if (GetFocus() != h) SetFocus(h);
 }

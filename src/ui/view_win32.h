@@ -20,12 +20,17 @@ struct NativeWindow {
     HWND hwnd = nullptr;  // while loaded
     UINT dpi = 96;
     bool writing = false;  // the program is setting a control's text: its EN_CHANGE is ours
-    // Held back until the message that made the change is done:
+    // Held back until the message that made the change is done, and while a message
+    // box stands, until it has closed:
     bool heldBack = false;         // the message to do it is on its way
     bool showHeld = false;         // its show
     bool activateHeld = false;     // its activation, after the show
+    bool closeHeld = false;        // a close that came while a box stood
     std::vector<HWND> boxesAside;  // boxes hidden while the program writes them
 };
+
+// Asks for what `w` holds back to be done once the message now handled is done.
+void holdBack(NativeWindow& w);
 
 // The program's own words where the view has to speak for it, UTF-8.
 struct ViewTexts {

@@ -99,8 +99,23 @@ void OnActivate(HWND hwnd, UINT state, HWND, BOOL minimized) {
 }
 
 void OnClose(HWND hwnd) {
+    NativeWindow* w = nativeOf(hwnd);
+    if (!w) return;
+    // A close posted while a message box stands waits for the box: unloading may move
+    // the focus, which would take the activation from the box.
+    if (!IsWindowEnabled(hwnd)) {
+        w->closeHeld = true;
+        return;
+    }
     // The runtime unloads the window, and the view destroys it then.
-    if (NativeWindow* w = nativeOf(hwnd)) w->window.unload();
+    w->window.unload();
+}
+
+// A box has closed and enabled the window again: what waited for it follows once the
+// box's caller is done, so that it does not fight the box's own return of the activation.
+void OnEnable(HWND hwnd, BOOL enabled) {
+    NativeWindow* w = nativeOf(hwnd);
+    if (w && enabled && (w->showHeld || w->activateHeld || w->closeHeld)) holdBack(*w);
 }
 
 HBRUSH OnCtlColorStatic(HWND hwnd, HDC dc, HWND child, int) {
@@ -148,6 +163,7 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
         HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
+        HANDLE_MSG(hwnd, WM_ENABLE, OnEnable);
         HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
         HANDLE_MSG(hwnd, WM_SETCURSOR, OnSetCursor);
         case kShowHeldBack:

@@ -105,19 +105,46 @@ class ModalBoxes : public StartedKavrona {
     }
 };
 
+std::string userName() {
+    char name[256];
+    DWORD n = sizeof name;
+    return GetUserNameA(name, &n) ? name : "";
+}
+
 TEST_F(ModalBoxes, UserBoxDisablesEveryWindowOfTheProgram) {
     HWND procesor = completeReport();
     ASSERT_TRUE(procesor);
     HWND user = mainButton("User");
-    char name[256];
-    DWORD n = sizeof name;
-    ASSERT_TRUE(GetUserNameA(name, &n));
-    HWND box = openBox(user, procesor, name);
+    HWND box = openBox(user, procesor, userName());
     ASSERT_TRUE(box) << "no message box";
     expectProgramDisabled(procesor);
     ASSERT_TRUE(pressBoxButton(box));
     ASSERT_TRUE(waitUntilGone(box));
     expectProgramEnabled(procesor, user);
+}
+
+// A close that reaches the processor window while a box stands (posted, as the system
+// or another program may) waits for the box: closing moves the focus to "Uložit do
+// souboru ...", which would take the activation from the box.
+TEST_F(ModalBoxes, CloseUnderABoxWaitsUntilTheBoxHasClosed) {
+    HWND procesor = completeReport();
+    ASSERT_TRUE(procesor);
+    HWND box = openBox(mainButton("User"), procesor, userName());
+    ASSERT_TRUE(box) << "no message box";
+    ASSERT_TRUE(settles([&] { return GetForegroundWindow() == box; }));
+    ASSERT_TRUE(PostMessageW(procesor, WM_CLOSE, 0, 0));
+    EXPECT_TRUE(holds([&] { return GetForegroundWindow() == box && IsWindowVisible(procesor); }))
+        << "foreground \"" << textOf(GetForegroundWindow()) << "\", processor window "
+        << (IsWindow(procesor) ? "there" : "gone");
+    ASSERT_TRUE(pressBoxButton(box));
+    ASSERT_TRUE(waitUntilGone(box));
+    HWND save = mainButton("Uložit do souboru ...");
+    EXPECT_TRUE(settles([&] {
+        return !IsWindow(procesor) && GetForegroundWindow() == main_ && activeOf(main_) == main_ &&
+               focusOf(main_) == save;
+    })) << "processor window "
+        << (IsWindow(procesor) ? "still there" : "gone") << ", active \"" << textOf(activeOf(main_))
+        << "\", focus on \"" << textOf(focusOf(main_)) << "\"";
 }
 
 // Run by printing_win32_test.sh, which makes a default printer for the question.
