@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "activation_loop.h"
 #include "app/form1.h"
 #include "in_process.h"
 #include "platform/utf16_win32.h"
@@ -208,16 +209,31 @@ std::vector<Target> measureProgram(std::vector<std::string>& faults) {
     };
 }
 
+// Complete reports in a row, each checked for the processor window in front with its
+// button focused; a miss fails.
+int activationLoop(int count) {
+    std::vector<std::string> faults;
+    ActivationLoop loop = loopCompleteReports(besideMe(L"Kavrona.exe"), count, faults);
+    for (const std::string& miss : loop.misses) std::printf("miss: %s\n", miss.c_str());
+    for (const std::string& f : faults) std::printf("fault: %s\n", f.c_str());
+    std::printf(
+        "%d complete reports, %zu misses; processor window in front after %s (median, max %s)\n",
+        loop.reports, loop.misses.size(), milliseconds(loop.toFront.median()).c_str(),
+        milliseconds(loop.toFront.max()).c_str());
+    return faults.empty() && loop.misses.empty() && loop.reports == count ? 0 : 1;
+}
+
 }  // namespace
 
 // With --on-screen, only the comparison with the floor, and any programs named after
-// it with the rest.
+// it with the rest; with --activation N, only N complete reports in a row.
 int wmain(int argc, wchar_t** argv) {
     const std::wstring_view flag = argc >= 2 ? argv[1] : L"";
     if (flag == kWmiFlag) return child(timeWmiFirst);
     if (flag == kColdFlag) return child(timeCompleteOnce);
 
     std::vector<std::string> faults;
+    if (flag == L"--activation") return activationLoop(argc >= 3 ? _wtoi(argv[2]) : 300);
     printHeading(machine());
     std::vector<Target> targets =
         compareOnScreen(std::vector<std::wstring>(argv + std::min(argc, 2), argv + argc), faults);
