@@ -1,7 +1,10 @@
 # The test command's pieces, sourced by scripts/test.sh after common.sh: each suite
 # run and counted, the leftovers of a killed run cleared, the totals printed.
 
-results=$(mktemp -d)
+# Each suite's JUnit file and log stay in build/test-results/ after the run.
+results=$root/build/test-results
+rm -rf "$results"
+mkdir -p "$results"
 status=0
 declare -A totals
 
@@ -84,6 +87,5 @@ print_totals() {
   for suite in native windows-x64 windows-x86 fuzzers 'static checks'; do
     printf '%-14s %s\n' "$suite:" "${totals[$suite]:-not run (the command stopped before it)}"
   done
-  rm -rf "$results"
   [ $status -eq 0 ] && echo "all passed" || echo "FAILED: see the suites above"
 }

@@ -8,8 +8,21 @@ void Application::activate(Window& window) {
     if (!window.loaded() || !window.visible() || active_ == &window) return;
     active_ = &window;
     shown(window);
-    view.activated(window);
     window.Form_Activate();
+}
+
+void Application::present() {
+    presentAsked_ = false;
+    for (Window* w : loaded_)
+        if (!w->visible()) view.presented(*w);
+    for (Window* w : zOrder_) view.presented(*w);
+    if (active_) view.activated(*active_);
+}
+
+void Application::presentLater() {
+    if (presentAsked_) return;
+    presentAsked_ = true;
+    view.presentLater(*this);
 }
 
 void Application::loaded(Window& window) {
@@ -20,10 +33,12 @@ void Application::loaded(Window& window) {
 void Application::shown(Window& window) {
     std::erase(zOrder_, &window);
     zOrder_.push_back(&window);
+    presentLater();
 }
 
 void Application::hidden(Window& window) {
     std::erase(zOrder_, &window);
+    presentLater();
     if (active_ != &window) return;
     active_ = nullptr;
     activateTopmost();

@@ -18,6 +18,10 @@ struct Application {
     // Makes a shown window the active one, running its Form_Activate when it was not.
     // The view calls it too when the user activates a window.
     void activate(Window& window);
+    // Tells the view what the screen should show now: the hidden windows, then the
+    // shown ones from the bottom up, then the active one. The view calls it once the
+    // event that changed them is done.
+    void present();
 
   private:
     friend struct Window;
@@ -26,9 +30,11 @@ struct Application {
     void hidden(Window& window);  // no longer visible, or unloaded
     void unloaded(Window& window);
     void activateTopmost();
+    void presentLater();
 
     std::vector<Window*> loaded_;
     std::vector<Window*> zOrder_;  // shown windows, topmost last
     Window* active_ = nullptr;
     bool ended_ = false;
+    bool presentAsked_ = false;
 };

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/utf16_win32.h"
+#include "ui/application.h"
 #include "ui/control.h"
 #include "ui/control_class_win32.h"
 #include "ui/dpi_win32.h"
@@ -124,7 +125,7 @@ void putAside(NativeWindow& w, Control& c) {
     if (!(c.row.style & kVScroll) || !IsWindowVisible(h) || GetFocus() == h) return;
     ShowWindow(h, SW_HIDE);
     w.boxesAside.push_back(h);
-    holdBack(w);
+    w.view.presentSoon();
 }
 
 void bringToFront(HWND h) {
@@ -133,35 +134,26 @@ void bringToFront(HWND h) {
     if (GetActiveWindow() != h) SetActiveWindow(h);
 }
 
-// A message box stands, and has disabled the window: activating it now would take the
-// activation from the box. The window's WM_ENABLE asks again once the box has closed.
-bool boxStands(const NativeWindow& w) {
-    return !IsWindowEnabled(w.hwnd);
+// A message box stands, and has disabled the window: showing or activating it now
+// would take the activation from the box. The window's WM_ENABLE asks again once the
+// box has closed.
+bool waitForBox(NativeWindow& w) {
+    if (IsWindowEnabled(w.hwnd)) return false;
+    w.waitsForBox = true;
+    return true;
+}
+
+// Posted to the presenter once the message that changed the windows is done.
+constexpr UINT kPresent = WM_APP + 1;
+
+LRESULT CALLBACK presenterProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != kPresent) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (auto* view = reinterpret_cast<Win32View*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
+        view->presentNow();
+    return 0;
 }
 
 }  // namespace
-
-// The posted message comes before anything paints.
-void holdBack(NativeWindow& w) {
-    if (!w.heldBack) PostMessageW(w.hwnd, kShowHeldBack, 0, 0);
-    w.heldBack = true;
-}
-
-void showHeldBack(NativeWindow& w) {
-    w.heldBack = false;
-    for (HWND h : w.boxesAside) ShowWindow(h, SW_SHOWNA);
-    w.boxesAside.clear();
-    if (boxStands(w)) return;
-    if (w.closeHeld) {
-        w.closeHeld = false;
-        w.window.unload();  // the view forgets the rest with the window
-        return;
-    }
-    if (w.showHeld) ShowWindow(w.hwnd, SW_SHOWNA);
-    w.showHeld = false;
-    if (w.activateHeld) bringToFront(w.hwnd);  // its WM_ACTIVATE gives the focus
-    w.activateHeld = false;
-}
 
 void layOut(NativeWindow& w, const POINT* position) {
     auto px = [&w](int twips) { return twipsToPixels(twips, w.dpi); };
@@ -191,7 +183,18 @@ bool Win32View::registerClass() {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className_.c_str();
-    if (RegisterClassExW(&wc)) return true;
+    const std::wstring presenterClass = className_ + L"Presenter";
+    WNDCLASSEXW presenter{};
+    presenter.cbSize = sizeof(presenter);
+    presenter.lpfnWndProc = presenterProcedure;
+    presenter.hInstance = instance_;
+    presenter.lpszClassName = presenterClass.c_str();
+    if (RegisterClassExW(&wc) && RegisterClassExW(&presenter) &&
+        (presenter_ = CreateWindowExW(0, presenterClass.c_str(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                      nullptr, instance_, nullptr))) {
+        SetWindowLongPtrW(presenter_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        return true;
+    }
     reportFailure(texts_);
     return false;
 }
@@ -215,7 +218,7 @@ bool Win32View::dialogMessage(MSG& msg) {
 NativeWindow& Win32View::nativeOf(Window& window) {
     for (auto& w : windows_)
         if (&w->window == &window) return *w;
-    windows_.push_back(std::make_unique<NativeWindow>(window, fonts_));
+    windows_.push_back(std::make_unique<NativeWindow>(window, *this, fonts_));
     return *windows_.back();
 }
 
@@ -261,40 +264,55 @@ void Win32View::destroyed(Window& window) {
     NativeWindow& w = nativeOf(window);
     for (Control* c : window.controls()) c->native = nullptr;
     window.native = nullptr;
-    // What was held back goes with the window, and so does the message to do it.
+    // What waited goes with the window.
     w.boxesAside.clear();
-    w.heldBack = w.showHeld = w.activateHeld = w.closeHeld = false;
+    w.waitsForBox = w.closeHeld = false;
     if (w.hwnd) DestroyWindow(w.hwnd);  // WM_NCDESTROY forgets the handle
 }
 
-// A window shows, and becomes active, once the message that showed it is done. One
-// that is hidden again before, as the address and BIOS windows of a complete report
-// are at once, never comes on the screen: no flash, and none of the activations Wine
-// makes slowly and may still be sorting out when the processor window comes up.
-void Win32View::shown(Window& window) {
-    NativeWindow& w = nativeOf(window);
-    if (!w.hwnd) return;
-    if (window.visible()) {
-        if (IsWindowVisible(w.hwnd)) return;
-        w.showHeld = true;
-        holdBack(w);
-        return;
+void Win32View::presentLater(Application& app) {
+    app_ = &app;
+    presentSoon();
+}
+
+void Win32View::presentSoon() {
+    if (presentPosted_ || !presenter_) return;
+    presentPosted_ = PostMessageW(presenter_, kPresent, 0, 0) != FALSE;
+}
+
+void Win32View::presentNow() {
+    presentPosted_ = false;
+    // By index: an unload may load another window, which adds to the list.
+    for (size_t i = 0; i < windows_.size(); ++i) {
+        NativeWindow* w = windows_[i].get();
+        for (HWND h : w->boxesAside) ShowWindow(h, SW_SHOWNA);
+        w->boxesAside.clear();
+        w->waitsForBox = false;
+        if (w->closeHeld && w->hwnd && IsWindowEnabled(w->hwnd)) {
+            w->closeHeld = false;
+            w->window.unload();  // asks for another present when it changes the windows
+        }
     }
-    w.showHeld = w.activateHeld = false;
-    ShowWindow(w.hwnd, SW_HIDE);  // the runtime activates the next window after this
+    if (app_) app_->present();
+}
+
+// Shown without activation: the activation, if the runtime gave it to this window,
+// follows in activated().
+void Win32View::presented(Window& window) {
+    NativeWindow& w = nativeOf(window);
+    if (!w.hwnd || window.visible() == (IsWindowVisible(w.hwnd) != FALSE)) return;
+    if (!window.visible()) {
+        ShowWindow(w.hwnd, SW_HIDE);
+    } else if (!waitForBox(w)) {
+        ShowWindow(w.hwnd, SW_SHOWNA);
+    }
 }
 
 void Win32View::activated(Window& window) {
-    for (auto& other : windows_) other->activateHeld = false;
     NativeWindow& w = nativeOf(window);
-    if (!w.hwnd) return;
     // Already active: Windows activated it and its WM_ACTIVATE told the runtime.
-    if (GetActiveWindow() == w.hwnd) return;
-    if (w.showHeld || boxStands(w)) {
-        w.activateHeld = true;
-        return;
-    }
-    bringToFront(w.hwnd);
+    if (!w.hwnd || GetActiveWindow() == w.hwnd || !IsWindowVisible(w.hwnd) || waitForBox(w)) return;
+    bringToFront(w.hwnd);  // its WM_ACTIVATE gives the focus
 }
 
 void Win32View::changed(Control& control) {
@@ -326,9 +344,9 @@ void Win32View::focused(Control& control) {
     HWND h = static_cast<HWND>(control.native);
     if (!h) return;
     NativeWindow& w = nativeOf(control.window);
-    // A window not yet on the screen, or under a box, takes the focus when it becomes
-    // active: setting it now would activate it.
-    if (w.showHeld || w.activateHeld) return;
+    // A window not yet active on the screen takes the focus when it becomes active
+    // (WM_ACTIVATE): setting it now would activate it before its time.
+    if (GetActiveWindow() != w.hwnd) return;
     if (std::erase(w.boxesAside, h)) ShowWindow(h, SW_SHOWNA);
     if (GetFocus() != h) SetFocus(h);
 }

@@ -11,26 +11,25 @@
 #include "ui/fonts_win32.h"
 #include "ui/view.h"
 
+struct Win32View;
+
 // What the view keeps for one of the program's windows. It lives as long as the
 // view, so a handler whose event unloaded its own window may still look at it.
 struct NativeWindow {
-    NativeWindow(Window& window, FontCache& fonts) : window(window), fonts(fonts) {}
+    NativeWindow(Window& window, Win32View& view, FontCache& fonts)
+        : window(window), view(view), fonts(fonts) {}
     Window& window;
+    Win32View& view;
     FontCache& fonts;     // the view's, which outlive every control
     HWND hwnd = nullptr;  // while loaded
     UINT dpi = 96;
     bool writing = false;  // the program is setting a control's text: its EN_CHANGE is ours
-    // Held back until the message that made the change is done, and while a message
-    // box stands, until it has closed:
-    bool heldBack = false;         // the message to do it is on its way
-    bool showHeld = false;         // its show
-    bool activateHeld = false;     // its activation, after the show
-    bool closeHeld = false;        // a close that came while a box stood
+    // A message box stands and has disabled the window: its show, its activation or a
+    // close that came meanwhile waits until the box has closed.
+    bool waitsForBox = false;
+    bool closeHeld = false;
     std::vector<HWND> boxesAside;  // boxes hidden while the program writes them
 };
-
-// Asks for what `w` holds back to be done once the message now handled is done.
-void holdBack(NativeWindow& w);
 
 // The program's own words where the view has to speak for it, UTF-8.
 struct ViewTexts {
@@ -50,11 +49,19 @@ struct Win32View : View {
 
     void created(Window& window) override;
     void destroyed(Window& window) override;
-    void shown(Window& window) override;
+    void presentLater(Application& app) override;
+    void presented(Window& window) override;
     void activated(Window& window) override;
     void changed(Control& control) override;
     void focused(Control& control) override;
     void ended() override;
+
+    // Asks for the windows to be presented once the message now handled is done: the
+    // posted message comes before anything paints, and a message box's own loop takes it.
+    void presentSoon();
+    // The message has come: the boxes put aside show again, a close that waited for a
+    // box is made, and the runtime presents its windows.
+    void presentNow();
 
   private:
     NativeWindow& nativeOf(Window& window);
@@ -65,4 +72,7 @@ struct Win32View : View {
     std::wstring className_;
     FontCache fonts_;
     std::vector<std::unique_ptr<NativeWindow>> windows_;
+    HWND presenter_ = nullptr;  // a message-only window that takes the posted message
+    Application* app_ = nullptr;
+    bool presentPosted_ = false;
 };

@@ -28,10 +28,7 @@ void Window::load() {
 void Window::show() {
     load();
     if (!loaded_) return;  // its Form_Load unloaded it again
-    if (!visible_) {
-        visible_ = true;
-        app.view.shown(*this);
-    }
+    visible_ = true;
     app.shown(*this);
     app.activate(*this);
 }
@@ -39,7 +36,6 @@ void Window::show() {
 void Window::hide() {
     if (!visible_) return;
     visible_ = false;
-    app.view.shown(*this);
     app.hidden(*this);
 }
 

@@ -115,7 +115,7 @@ void OnClose(HWND hwnd) {
 // box's caller is done, so that it does not fight the box's own return of the activation.
 void OnEnable(HWND hwnd, BOOL enabled) {
     NativeWindow* w = nativeOf(hwnd);
-    if (w && enabled && (w->showHeld || w->activateHeld || w->closeHeld)) holdBack(*w);
+    if (w && enabled && (w->waitsForBox || w->closeHeld)) w->view.presentSoon();
 }
 
 HBRUSH OnCtlColorStatic(HWND hwnd, HDC dc, HWND child, int) {
@@ -166,9 +166,6 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         HANDLE_MSG(hwnd, WM_ENABLE, OnEnable);
         HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
         HANDLE_MSG(hwnd, WM_SETCURSOR, OnSetCursor);
-        case kShowHeldBack:
-            if (NativeWindow* w = nativeOf(hwnd)) showHeldBack(*w);
-            return 0;
         case WM_DPICHANGED:
             OnDpiChanged(hwnd, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

@@ -17,7 +17,3 @@ Control* controlOf(NativeWindow& w, HWND child);
 // already. The window goes to `position` when given, otherwise centred or left where
 // it is, as its layout says.
 void layOut(NativeWindow& w, const POINT* position = nullptr);
-
-// Posted to a window to make the changes the view held back for it.
-inline constexpr UINT kShowHeldBack = WM_APP + 1;
-void showHeldBack(NativeWindow& w);

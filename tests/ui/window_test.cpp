@@ -222,3 +222,65 @@ TEST_F(RuntimeTest, ProgramEndsOnlyWhenTheLastWindowUnloads) {
 }
 
 }  // namespace
+
+// What the view is told, in order, and how often it is asked to present.
+struct RecordingView : HeadlessView {
+    std::vector<std::string> told;
+    int asked = 0;
+    void presentLater(Application&) override { ++asked; }
+    void presented(Window& w) override {
+        told.push_back(static_cast<TestWindow&>(w).name + (w.visible() ? " shown" : " hidden"));
+    }
+    void activated(Window& w) override {
+        told.push_back(static_cast<TestWindow&>(w).name + " active");
+    }
+};
+
+struct PresentTest : testing::Test {
+    RecordingView view;
+    Application app{view};
+    Journal journal;
+    TestWindow main{app, journal, "main"};
+    TestWindow other{app, journal, "other"};
+    TestWindow third{app, journal, "third"};
+};
+
+// The screen follows the runtime once the event is done: a window shown and unloaded
+// within one event never reaches it, and the last activation is the one made.
+TEST_F(PresentTest, OnlyTheStateAtTheEndOfTheEventIsPresented) {
+    main.show();
+    app.present();
+    view.told.clear();
+    view.asked = 0;
+
+    main.cmdGo.onClick = [&] {
+        other.show();
+        other.unload();
+        third.show();
+    };
+    main.cmdGo.click();
+    EXPECT_TRUE(view.told.empty()) << "presented inside the event";
+    EXPECT_EQ(1, view.asked);
+
+    app.present();
+    EXPECT_EQ((std::vector<std::string>{"main shown", "third shown", "third active"}), view.told);
+    EXPECT_EQ(
+        (std::vector<std::string>{"main load", "main activate", "other load", "other activate",
+                                  "other unload", "main activate", "third load", "third activate"}),
+        journal.events);
+}
+
+TEST_F(PresentTest, AHiddenWindowIsPresentedBeforeTheShownOnesBottomUp) {
+    main.show();
+    other.show();
+    third.show();
+    app.present();
+    view.told.clear();
+
+    other.hide();
+    main.show();  // back on top
+    app.present();
+    EXPECT_EQ(
+        (std::vector<std::string>{"other hidden", "third shown", "main shown", "main active"}),
+        view.told);
+}
