@@ -51,14 +51,19 @@ update_indexes() {
   local log try
   log=$(mktemp)
   for try in 1 2 3; do
-    if "${apt_get[@]}" update -qq >"$log" 2>&1; then
-      rm -f "$log"
-      return 0
+    if "${apt_get[@]}" update -qq >"$log" 2>&1; then break; fi
+    if [ $try -eq 3 ]; then
+      echo "setup: apt-get update still fails; going on with the indexes that came"
+    else
+      echo "setup: apt-get update failed (try $try of 3); again in 10 s"
+      sleep 10
     fi
-    [ $try -lt 3 ] && { echo "setup: apt-get update failed (try $try of 3); again in 10 s"; sleep 10; }
   done
-  echo "setup: apt-get update still fails; going on with the indexes that came. These did not:"
-  grep -E '^(E|W): Failed to fetch' "$log" | sed -E 's/^(E|W): Failed to fetch ([^ ]+).*/  \2/' || sed 's/^/  /' "$log"
+  # apt ignores an index it cannot fetch with only a warning when the others came.
+  if grep -q -E '^(E|W): Failed to fetch' "$log"; then
+    echo "setup: these package indexes could not be read:"
+    grep -E '^(E|W): Failed to fetch' "$log" | sed -E 's/^(E|W): Failed to fetch ([^ ]+).*/  \2/'
+  fi
   rm -f "$log"
 }
 
