@@ -282,17 +282,18 @@ void Win32View::presentSoon() {
 
 void Win32View::presentNow() {
     presentPosted_ = false;
-    // By index: an unload may load another window, which adds to the list.
-    for (size_t i = 0; i < windows_.size(); ++i) {
-        NativeWindow* w = windows_[i].get();
+    std::vector<Window*> closing;
+    for (auto& w : windows_) {
         for (HWND h : w->boxesAside) ShowWindow(h, SW_SHOWNA);
         w->boxesAside.clear();
         w->waitsForBox = false;
         if (w->closeHeld && w->hwnd && IsWindowEnabled(w->hwnd)) {
             w->closeHeld = false;
-            w->window.unload();  // asks for another present when it changes the windows
+            closing.push_back(&w->window);
         }
     }
+    // After the loop: an unload may load another window, which adds to the list.
+    for (Window* window : closing) window->unload();
     if (app_) app_->present();
 }
 
