@@ -8,7 +8,7 @@ declare -A allowed=(
   [platform]="platform"
   [facts]="facts platform"
   [ui]="ui platform"
-  [windows]="windows app facts ui platform"
+  [windows]="windows facts ui platform"
   [app]="app windows facts ui platform"
 )
 

@@ -13,7 +13,9 @@ struct Kavrona {
 
     Platform os;
     Application app;
-    Form1 form1{*this};
+    // The main window is made first and hands its report to the others; it keeps
+    // them only to open them later.
+    Form1 form1{app, os, {ip_adress, bios, procesor}};
     frm_IP_adress ip_adress{app, form1, os.network, os.ansi};
     frm_BIOS bios{app, form1, os.registry, os.ansi, os.dialogs};
     frm_Procesor procesor{app, form1, os.wmi, os.dialogs};

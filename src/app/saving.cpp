@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "app/form1.h"
-#include "app/msgbox.h"
 #include "platform/utf8.h"
+#include "windows/msgbox.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // and none touches the report.
 
 #include "app/form1.h"
-#include "app/kavrona.h"
-#include "app/msgbox.h"
 #include "facts/drives.h"
 #include "facts/processor_type.h"
 #include "facts/system_folders.h"
 #include "facts/user_logon.h"
 #include "facts/windows_version.h"
+#include "windows/frm_BIOS.h"
+#include "windows/msgbox.h"
 
 void Form1::cmd_ver_win_Click() {
     MsgBox(os.dialogs, GetWindowsVersionName(gatherWindowsVersion(os.version, os.ansi)));
@@ -40,5 +40,5 @@ void Form1::cmd_Harddisk_Click() {
 // The BIOS window shows the version in a box instead of writing the report section.
 void Form1::cmd_Show_Bios_Click() {
     tb_Bios_info.setText("Ano");
-    program.bios.show();
+    windows.bios.show();
 }

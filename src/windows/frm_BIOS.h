@@ -9,15 +9,15 @@
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 #include "ui/window.h"
-
-struct Form1;
+#include "windows/report_host.h"
 
 extern const WindowLayout kBiosLayout;
 
 struct frm_BIOS : Window {
-    frm_BIOS(Application& app, Form1& form1, Registry& registry, CodePage& ansi, Dialogs& dialogs);
+    frm_BIOS(Application& app, ReportHost& report, Registry& registry, CodePage& ansi,
+             Dialogs& dialogs);
 
-    Form1& form1;
+    ReportHost& report;
     Registry& registry;
     CodePage& ansi;
     Dialogs& dialogs;
