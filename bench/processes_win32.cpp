@@ -10,8 +10,8 @@
 
 #include "app/automation_win32.h"
 #include "app/form1.h"
+#include "forms/frm_Procesor.h"
 #include "platform/utf16_win32.h"
-#include "windows/frm_Procesor.h"
 
 namespace {
 

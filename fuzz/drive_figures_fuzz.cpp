@@ -75,9 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FakePlatform fake;
     fake.regional.separator = separator;
     FakeDrive& c =
-        fake.drives.add('C', in.ConsumeIntegral<uint32_t>(), in.ConsumeRandomLengthString(260));
+        fake.volumes.add('C', in.ConsumeIntegral<uint32_t>(), in.ConsumeRandomLengthString(260));
     c.space = FakeSpace{free, total, free};
-    const std::string report = drivesSection(gatherDrives(fake.drives, fake.regional, fake.ansi));
+    const std::string report = drivesSection(gatherDrives(fake.volumes, fake.regional, fake.ansi));
     std::string sep = fake.ansi.toUtf8(separator);
     require(report.find("Celkové místo na svazku s FAT32: " + rawFigure(total, sep) +
                         unitPart(total) + "\r\n") != std::string::npos);

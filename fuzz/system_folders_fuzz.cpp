@@ -30,13 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(cut.size() == text.size() || text[cut.size()] == '\0');
 
     FakePlatform fake;
-    fake.systemFolders.windows = in.ConsumeRandomLengthString(300);
-    fake.systemFolders.temp = in.ConsumeRandomLengthString(300);
-    fake.systemFolders.system = in.ConsumeRemainingBytesAsString();
-    require(Module1::WindowsDirBoxes(Module1::GetWindowsDirs(fake.systemFolders, fake.ansi)) ==
-            std::vector<std::string>{shownFor(fake.ansi, fake.systemFolders.windows),
-                                     shownFor(fake.ansi, fake.systemFolders.temp),
-                                     shownFor(fake.ansi, fake.systemFolders.system)});
-    require(fake.systemFolders.asked == "WTS");
+    fake.directories.windows = in.ConsumeRandomLengthString(300);
+    fake.directories.temp = in.ConsumeRandomLengthString(300);
+    fake.directories.system = in.ConsumeRemainingBytesAsString();
+    require(Module1::WindowsDirBoxes(Module1::GetWindowsDirs(fake.directories, fake.ansi)) ==
+            std::vector<std::string>{shownFor(fake.ansi, fake.directories.windows),
+                                     shownFor(fake.ansi, fake.directories.temp),
+                                     shownFor(fake.ansi, fake.directories.system)});
+    require(fake.directories.asked == "WTS");
     return 0;
 }

@@ -8,9 +8,9 @@
 #include "facts/memory.h"
 #include "facts/user_logon.h"
 #include "facts/windows_version.h"
-#include "windows/frm_BIOS.h"
-#include "windows/frm_IP_adress.h"
-#include "windows/frm_Procesor.h"
+#include "forms/frm_BIOS.h"
+#include "forms/frm_IP_adress.h"
+#include "forms/frm_Procesor.h"
 
 void Form1::cmd_Print_on_listbox_Click() {
     tb_Bios_info.setText("Ne");
@@ -50,6 +50,6 @@ void Form1::Pamet_size() {
 }
 
 void Form1::Info_o_HDD() {
-    appendReport(drivesSection(gatherDrives(os.drives, os.regional, os.ansi)));
+    appendReport(drivesSection(gatherDrives(os.volumes, os.regional, os.ansi)));
     advanceStep();
 }

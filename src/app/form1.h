@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "facts/line_end.h"
+#include "forms/report_host.h"
 #include "platform/platform.h"
 #include "ui/window.h"
-#include "windows/report_host.h"
 
 struct frm_IP_adress;
 struct frm_BIOS;

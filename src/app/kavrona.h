@@ -2,11 +2,11 @@
 // The running program: its services, its windows, one instance of each.
 
 #include "app/form1.h"
+#include "forms/frm_BIOS.h"
+#include "forms/frm_IP_adress.h"
+#include "forms/frm_Procesor.h"
 #include "platform/platform.h"
 #include "ui/application.h"
-#include "windows/frm_BIOS.h"
-#include "windows/frm_IP_adress.h"
-#include "windows/frm_Procesor.h"
 
 struct Kavrona {
     Kavrona(const Platform& os, View& view) : os(os), app(view) {}

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "app/form1.h"
+#include "forms/msgbox.h"
 #include "platform/utf8.h"
-#include "windows/msgbox.h"
 
 namespace {
 

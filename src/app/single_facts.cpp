@@ -7,8 +7,8 @@
 #include "facts/system_folders.h"
 #include "facts/user_logon.h"
 #include "facts/windows_version.h"
-#include "windows/frm_BIOS.h"
-#include "windows/msgbox.h"
+#include "forms/frm_BIOS.h"
+#include "forms/msgbox.h"
 
 void Form1::cmd_ver_win_Click() {
     MsgBox(os.dialogs, GetWindowsVersionName(gatherWindowsVersion(os.version, os.ansi)));
@@ -28,12 +28,12 @@ void Form1::Command1_Click() {
 
 void Form1::Command2_Click() {
     for (const std::string& box :
-         Module1::WindowsDirBoxes(Module1::GetWindowsDirs(os.systemFolders, os.ansi)))
+         Module1::WindowsDirBoxes(Module1::GetWindowsDirs(os.directories, os.ansi)))
         MsgBox(os.dialogs, box);
 }
 
 void Form1::cmd_Harddisk_Click() {
-    for (const DriveRoot& drive : gatherDriveRoots(os.drives, os.ansi))
+    for (const DriveRoot& drive : gatherDriveRoots(os.volumes, os.ansi))
         MsgBox(os.dialogs, driveRootBox(drive));
 }
 

@@ -17,7 +17,7 @@ std::string folderFrom(CodePage& ansi, Call call) {
 
 namespace Module1 {
 
-WindowsDirs GetWindowsDirs(SystemFolders& folders, CodePage& ansi) {
+WindowsDirs GetWindowsDirs(Directories& folders, CodePage& ansi) {
     WindowsDirs dirs;
     dirs.windows =
         folderFrom(ansi, [&](std::span<char> b) { return folders.getWindowsDirectory(b); });

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/code_page.h"
-#include "platform/system_folders.h"
+#include "platform/directories.h"
 
 namespace Module1 {
 
@@ -14,7 +14,7 @@ struct WindowsDirs {
     std::string windows, temp, system;  // UTF-8
 };
 
-WindowsDirs GetWindowsDirs(SystemFolders& folders, CodePage& ansi);
+WindowsDirs GetWindowsDirs(Directories& folders, CodePage& ansi);
 // One box per folder, in the order Windows, temporary, system.
 std::vector<std::string> WindowsDirBoxes(const WindowsDirs& dirs);
 // The text before its first zero character; all of it when there is none.

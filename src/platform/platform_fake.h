@@ -9,7 +9,7 @@
 
 #include "platform/clock_fake.h"
 #include "platform/code_page_fake.h"
-#include "platform/drives_fake.h"
+#include "platform/directories_fake.h"
 #include "platform/files_fake.h"
 #include "platform/network_adapters_fake.h"
 #include "platform/physical_memory_fake.h"
@@ -17,8 +17,8 @@
 #include "platform/printer_fake.h"
 #include "platform/regional_settings_fake.h"
 #include "platform/registry_fake.h"
-#include "platform/system_folders_fake.h"
 #include "platform/system_info_fake.h"
+#include "platform/volumes_fake.h"
 #include "platform/wmi_fake.h"
 
 struct FakeVersionInfo : VersionInfo {
@@ -97,17 +97,17 @@ struct FakePlatform {
     FakeFiles files;
     FakeClock clock;
     FakeSystemInfo system;
-    FakeSystemFolders systemFolders;
+    FakeDirectories directories;
     FakeWmi wmi;
     FakeNetworkAdapters network;
     FakeRegistry registry;
     FakePhysicalMemory memory;
-    FakeDrives drives;
+    FakeVolumes volumes;
     FakeRegionalSettings regional;
 
     Platform platform() {
         return {ansi,   version, user,     environment, dialogs, shell,
-                folder, printer, files,    clock,       system,  systemFolders,
-                wmi,    network, registry, memory,      drives,  regional};
+                folder, printer, files,    clock,       system,  directories,
+                wmi,    network, registry, memory,      volumes, regional};
     }
 };

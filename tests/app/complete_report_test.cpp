@@ -29,9 +29,9 @@ struct CompleteReport : testing::Test {
         auto& system = os.registry.key(kHKeyLocalMachine, kSystem);
         system["SystemBiosDate"] = {1, std::string("06/01/26\0", 9), {}};
         system["SystemBiosVersion"] = {7, std::string("VBOX   - 1\0BIOS 2.0\0\0", 21), {}};
-        FakeDrive& c = os.drives.add('C', 0x12AB00CD, "SYSTEM");
+        FakeDrive& c = os.volumes.add('C', 0x12AB00CD, "SYSTEM");
         c.space = FakeSpace{0, 80023715840, 1048576000};
-        os.drives.add('D', 0x00000001);  // a blank label
+        os.volumes.add('D', 0x00000001);  // a blank label
         os.wmi.processors = {{"\\\\PC\\ROOT\\CIMV2:Win32_Processor.DeviceID=\"CPU0\"",
                               {{"Name", WmiValue::ofText("Procesor X")},
                                {"Description", WmiValue::ofText("x64 Family 6")},

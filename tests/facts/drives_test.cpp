@@ -74,7 +74,7 @@ struct DrivesSection : FakeKavrona {
 };
 
 TEST_F(DrivesSection, BlockToTheByteAndStepAdvance) {
-    FakeDrive& c = fake.drives.add('C', 0x12AB00CD, "SYSTEM");
+    FakeDrive& c = fake.volumes.add('C', 0x12AB00CD, "SYSTEM");
     c.space = FakeSpace{5, 80023715840, 1048577000};
     k.form1.tb_Info.setText("Volná paměť:  515 MB");
     k.form1.Info_o_HDD();
@@ -91,8 +91,8 @@ TEST_F(DrivesSection, BlockToTheByteAndStepAdvance) {
 }
 
 TEST_F(DrivesSection, BlocksAreSeparatedByTwoEmptyLines) {
-    fake.drives.add('C', 1);
-    fake.drives.add('D', 2);
+    fake.volumes.add('C', 1);
+    fake.volumes.add('D', 2);
     k.form1.Info_o_HDD();
     EXPECT_NE(std::string::npos,
               report().find("( 0 MB )\r\n\r\n\r\nStatistika pro Disk: D:\\\r\n"));
@@ -109,9 +109,9 @@ TEST_F(DrivesSection, RepeatSerialRule) {
         {{{'C', 7}, {'E', 8}}, {'D'}, "CE"}, {{{'A', 7}, {'Z', 7}}, {'D', 'W'}, "A"},
     };
     for (const auto& c : cases) {
-        fake.drives.drives.clear();
-        for (auto [letter, serial] : c.readable) fake.drives.add(letter, serial);
-        for (char letter : c.unreadable) fake.drives.drives[letter] = FakeDrive{};
+        fake.volumes.drives.clear();
+        for (auto [letter, serial] : c.readable) fake.volumes.add(letter, serial);
+        for (char letter : c.unreadable) fake.volumes.drives[letter] = FakeDrive{};
         k.form1.tb_Info.setText("");
         k.form1.Info_o_HDD();
         EXPECT_EQ(c.reported, reportedRoots()) << c.reported;
@@ -119,22 +119,22 @@ TEST_F(DrivesSection, RepeatSerialRule) {
 }
 
 TEST_F(DrivesSection, NetworkDrivesAreQueriedButLeftOut) {
-    fake.drives.add('C', 1);
-    fake.drives.add('F', 2).type = kDriveRemote;
-    fake.drives.add('G', 3);
+    fake.volumes.add('C', 1);
+    fake.volumes.add('F', 2).type = kDriveRemote;
+    fake.volumes.add('G', 3);
     k.form1.Info_o_HDD();
     EXPECT_EQ("CG", reportedRoots());
     std::vector<std::string> fCalls;
-    for (const auto& call : fake.drives.calls)
+    for (const auto& call : fake.volumes.calls)
         if (call.ends_with("F:\\")) fCalls.push_back(call);
     EXPECT_EQ((std::vector<std::string>{"volume F:\\", "space F:\\", "type F:\\"}), fCalls);
 }
 
 TEST_F(DrivesSection, XAndYAreNeverProbed) {
-    for (char letter : {'W', 'X', 'Y', 'Z'}) fake.drives.add(letter, letter);
+    for (char letter : {'W', 'X', 'Y', 'Z'}) fake.volumes.add(letter, letter);
     k.form1.Info_o_HDD();
     EXPECT_EQ("WZ", reportedRoots());
-    std::vector<char> letters = fake.drives.probed();
+    std::vector<char> letters = fake.volumes.probed();
     EXPECT_EQ(std::string("ABCDEFGHIJKLMNOPQRSTUVWZ"), std::string(letters.begin(), letters.end()));
 }
 
@@ -151,8 +151,8 @@ TEST_F(DrivesSection, Labels) {
          "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},  // 32, NTFS's most
     };
     for (const auto& c : cases) {
-        fake.drives.drives.clear();
-        fake.drives.add('C', 1, c.ansi);
+        fake.volumes.drives.clear();
+        fake.volumes.add('C', 1, c.ansi);
         k.form1.tb_Info.setText("");
         k.form1.Info_o_HDD();
         EXPECT_NE(std::string::npos, report().find("\r\nJmenovka: "s + c.shown + "\r\n"))
@@ -161,8 +161,8 @@ TEST_F(DrivesSection, Labels) {
 }
 
 TEST_F(DrivesSection, AFailingSpaceQueryShowsZeroNotThePreviousDrive) {
-    fake.drives.add('C', 1).space = FakeSpace{1, 80023715840, 1048577000};
-    fake.drives.add('D', 2).space.reset();
+    fake.volumes.add('C', 1).space = FakeSpace{1, 80023715840, 1048577000};
+    fake.volumes.add('D', 2).space.reset();
     k.form1.Info_o_HDD();
     std::string d = report().substr(report().find("Disk: D:\\"));
     EXPECT_NE(std::string::npos,
@@ -170,7 +170,7 @@ TEST_F(DrivesSection, AFailingSpaceQueryShowsZeroNotThePreviousDrive) {
 }
 
 TEST_F(DrivesSection, SeparatorOfTheRegionalSettings) {
-    fake.drives.add('C', 1).space = FakeSpace{0, 1234500, 5600};
+    fake.volumes.add('C', 1).space = FakeSpace{0, 1234500, 5600};
     fake.regional.separator = ".";
     k.form1.Info_o_HDD();
     EXPECT_NE(std::string::npos, report().find("FAT32: 123.45 ( 1 MB )\r\n"));
@@ -178,7 +178,7 @@ TEST_F(DrivesSection, SeparatorOfTheRegionalSettings) {
 }
 
 TEST_F(DrivesSection, NoReadableDriveStillAdvances) {
-    fake.drives.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
+    fake.volumes.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
     k.form1.tb_Info.setText("R");
     k.form1.Info_o_HDD();
     EXPECT_EQ("R", report());
@@ -188,11 +188,11 @@ TEST_F(DrivesSection, NoReadableDriveStillAdvances) {
 struct HarddiskButton : DrivesSection {};
 
 TEST_F(HarddiskButton, OneBoxPerRootWithItsType) {
-    fake.drives.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
-    fake.drives.add('C', 1);
-    fake.drives.add('E', 2).type = kDriveRemovable;
-    fake.drives.add('F', 3).type = kDriveRemote;
-    fake.drives.add('X', 4).type = kDriveCdRom;
+    fake.volumes.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
+    fake.volumes.add('C', 1);
+    fake.volumes.add('E', 2).type = kDriveRemovable;
+    fake.volumes.add('F', 3).type = kDriveRemote;
+    fake.volumes.add('X', 4).type = kDriveCdRom;
     k.form1.tb_Info.setText("R");
     k.form1.cmd_Harddisk.click();
     EXPECT_EQ((std::vector<std::string>{" A:\\ - Disketa.", " C:\\ - Pevný disk.",
@@ -208,15 +208,15 @@ TEST_F(HarddiskButton, OneBoxPerRootWithItsType) {
 }
 
 TEST_F(HarddiskButton, EveryRootOfALongList) {
-    for (char letter = 'A'; letter <= 'Z'; ++letter) fake.drives.add(letter, letter);
+    for (char letter = 'A'; letter <= 'Z'; ++letter) fake.volumes.add(letter, letter);
     k.form1.cmd_Harddisk.click();
     ASSERT_EQ(26u, fake.dialogs.shown.size());
     EXPECT_EQ(" Z:\\ - Pevný disk.", fake.dialogs.shown.back().text);
 }
 
 TEST_F(HarddiskButton, AFailingListShowsNothing) {
-    fake.drives.add('C', 1);
-    fake.drives.listFails = true;
+    fake.volumes.add('C', 1);
+    fake.volumes.listFails = true;
     k.form1.cmd_Harddisk.click();
     EXPECT_TRUE(fake.dialogs.shown.empty());
 }
@@ -224,11 +224,11 @@ TEST_F(HarddiskButton, AFailingListShowsNothing) {
 // The drives fact alone, without the program's windows.
 TEST(DrivesFound, EachDriveKeepsItsOwnCountsAndAFailedQueryLeavesNone) {
     FakePlatform fake;
-    fake.drives.add('C', 1, "SYSTEM").space = FakeSpace{5, 80023715840, 1048577000};
-    fake.drives.add('D', 2).space.reset();
-    fake.drives.add('E', 2);  // the same serial as D: the same volume again
+    fake.volumes.add('C', 1, "SYSTEM").space = FakeSpace{5, 80023715840, 1048577000};
+    fake.volumes.add('D', 2).space.reset();
+    fake.volumes.add('E', 2);  // the same serial as D: the same volume again
     fake.regional.separator = ",";
-    DrivesFound found = gatherDrives(fake.drives, fake.regional, fake.ansi);
+    DrivesFound found = gatherDrives(fake.volumes, fake.regional, fake.ansi);
     ASSERT_EQ(2u, found.drives.size());
     EXPECT_EQ("C:\\", found.drives[0].root);
     EXPECT_EQ("SYSTEM", found.drives[0].label);

@@ -28,7 +28,7 @@ TEST_F(WindowsDirsTest, ThreeBoxesInOrder) {
     EXPECT_EQ(
         (std::vector<std::string>{"C:\\WINDOWS", "C:\\WINDOWS\\TEMP\\", "C:\\WINDOWS\\system32"}),
         fake.dialogs.texts());
-    EXPECT_EQ("WTS", fake.systemFolders.asked);
+    EXPECT_EQ("WTS", fake.directories.asked);
     for (const ShownMessage& m : fake.dialogs.shown) {
         EXPECT_EQ(kOkOnly, m.style);
         EXPECT_EQ("Kavrona", m.title);
@@ -39,9 +39,9 @@ TEST_F(WindowsDirsTest, ThreeBoxesInOrder) {
 TEST_F(WindowsDirsTest, FolderOf255FitsAnd256GivesSpaces) {
     std::string fits = "C:\\" + std::string(252, 'w');
     std::string tooLong = "C:\\" + std::string(253, 't');
-    fake.systemFolders.windows = fits;
-    fake.systemFolders.temp = tooLong;
-    fake.systemFolders.system = "C:\\Okna\xE8";  // ANSI bytes, "č" in Windows-1250
+    fake.directories.windows = fits;
+    fake.directories.temp = tooLong;
+    fake.directories.system = "C:\\Okna\xE8";  // ANSI bytes, "č" in Windows-1250
     k.form1.Command2.click();
     EXPECT_EQ((std::vector<std::string>{fits, std::string(256, ' '), "C:\\Oknač"}),
               fake.dialogs.texts());

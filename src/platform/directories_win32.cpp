@@ -1,15 +1,15 @@
 #include <windows.h>
 
-#include "platform/system_folders.h"
+#include "platform/directories.h"
 
-uint32_t Win32SystemFolders::getWindowsDirectory(std::span<char> buffer) {
+uint32_t Win32Directories::getWindowsDirectory(std::span<char> buffer) {
     return GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
 }
 
-uint32_t Win32SystemFolders::getTempPath(std::span<char> buffer) {
+uint32_t Win32Directories::getTempPath(std::span<char> buffer) {
     return GetTempPathA(static_cast<DWORD>(buffer.size()), buffer.data());
 }
 
-uint32_t Win32SystemFolders::getSystemDirectory(std::span<char> buffer) {
+uint32_t Win32Directories::getSystemDirectory(std::span<char> buffer) {
     return GetSystemDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
 }

@@ -1,4 +1,4 @@
-#include "windows/frm_Procesor.h"
+#include "forms/frm_Procesor.h"
 #include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 #include <windows.h>
 
-#include "platform/drives.h"
+#include "platform/volumes.h"
 
-uint32_t Win32Drives::getLogicalDriveStrings(std::string& buffer) {
+uint32_t Win32Volumes::getLogicalDriveStrings(std::string& buffer) {
     return GetLogicalDriveStringsA(static_cast<DWORD>(buffer.size()), buffer.data());
 }
 
-uint32_t Win32Drives::getDriveType(const std::string& root) {
+uint32_t Win32Volumes::getDriveType(const std::string& root) {
     return GetDriveTypeA(root.c_str());
 }
 
@@ -24,8 +24,8 @@ bool noVolume(const std::string& root) {
 
 }  // namespace
 
-bool Win32Drives::getVolumeInformation(const std::string& root, std::string& label,
-                                       uint32_t& serial) {
+bool Win32Volumes::getVolumeInformation(const std::string& root, std::string& label,
+                                        uint32_t& serial) {
     if (noVolume(root)) return false;
     // Nothing more than label and serial is asked for: under Wine the file system's
     // name and flags cost another query of the volume, a third of the call.
@@ -37,8 +37,8 @@ bool Win32Drives::getVolumeInformation(const std::string& root, std::string& lab
     return true;
 }
 
-bool Win32Drives::getDiskFreeSpaceEx(const std::string& root, uint64_t& availableToCaller,
-                                     uint64_t& totalBytes, uint64_t& totalFreeBytes) {
+bool Win32Volumes::getDiskFreeSpaceEx(const std::string& root, uint64_t& availableToCaller,
+                                      uint64_t& totalBytes, uint64_t& totalFreeBytes) {
     ULARGE_INTEGER available, total, free;
     if (!GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free)) return false;
     availableToCaller = available.QuadPart;

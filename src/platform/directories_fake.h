@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/system_folders.h"
+#include "platform/directories.h"
 
-struct FakeSystemFolders : SystemFolders {
+struct FakeDirectories : Directories {
     std::string windows = "C:\\WINDOWS";
     std::string temp = "C:\\WINDOWS\\TEMP\\";
     std::string system = "C:\\WINDOWS\\system32";

@@ -1,7 +1,7 @@
-#include "windows/frm_BIOS.h"
+#include "forms/frm_BIOS.h"
 
 #include "facts/bios.h"
-#include "windows/msgbox.h"
+#include "forms/msgbox.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "forms/report_host.h"
 #include "platform/dialogs.h"
 #include "platform/wmi.h"
 #include "ui/window.h"
-#include "windows/report_host.h"
 
 extern const WindowLayout kProcesorLayout;
 

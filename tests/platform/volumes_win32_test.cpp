@@ -72,7 +72,7 @@ TEST_F(WineDrives, ADriveIsReadWhileItIsThereAndNotOnceItIsGone) {
     EXPECT_FALSE(reported(drivesSection(), 'K'));
     std::string label(261, ' ');
     uint32_t serial = 7;
-    EXPECT_FALSE(program.real.drives.getVolumeInformation("K:\\", label, serial));
+    EXPECT_FALSE(program.real.volumes.getVolumeInformation("K:\\", label, serial));
     EXPECT_EQ(7u, serial);
     EXPECT_EQ(std::string(261, ' '), label);
 }

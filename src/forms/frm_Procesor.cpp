@@ -1,7 +1,7 @@
-#include "windows/frm_Procesor.h"
+#include "forms/frm_Procesor.h"
 
 #include "facts/processor_details.h"
-#include "windows/msgbox.h"
+#include "forms/msgbox.h"
 
 namespace {
 

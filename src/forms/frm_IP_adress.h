@@ -2,10 +2,10 @@
 // The network address window: a step of the complete report that appends the first
 // adapter's address and closes itself when it comes up.
 
+#include "forms/report_host.h"
 #include "platform/code_page.h"
 #include "platform/network_adapters.h"
 #include "ui/window.h"
-#include "windows/report_host.h"
 
 extern const WindowLayout kIpAdressLayout;
 

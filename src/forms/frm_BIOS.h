@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "forms/report_host.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 #include "ui/window.h"
-#include "windows/report_host.h"
 
 extern const WindowLayout kBiosLayout;
 

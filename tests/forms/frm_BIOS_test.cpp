@@ -1,4 +1,4 @@
-#include "windows/frm_BIOS.h"
+#include "forms/frm_BIOS.h"
 #include "app/fake_kavrona.h"
 
 #include "facts/bios.h"

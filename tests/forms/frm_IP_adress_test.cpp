@@ -1,4 +1,4 @@
-#include "windows/frm_IP_adress.h"
+#include "forms/frm_IP_adress.h"
 #include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>

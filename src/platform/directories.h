@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <span>
 
-struct SystemFolders {
-    virtual ~SystemFolders() = default;
+struct Directories {
+    virtual ~Directories() = default;
     virtual uint32_t getWindowsDirectory(std::span<char> buffer) = 0;
     virtual uint32_t getTempPath(std::span<char> buffer) = 0;
     virtual uint32_t getSystemDirectory(std::span<char> buffer) = 0;
 };
 
-struct Win32SystemFolders : SystemFolders {
+struct Win32Directories : Directories {
     uint32_t getWindowsDirectory(std::span<char> buffer) override;
     uint32_t getTempPath(std::span<char> buffer) override;
     uint32_t getSystemDirectory(std::span<char> buffer) override;

@@ -1,4 +1,4 @@
-#include "windows/frm_IP_adress.h"
+#include "forms/frm_IP_adress.h"
 
 #include "facts/network_address.h"
 
