@@ -58,8 +58,7 @@ std::string withoutTerminators(std::string bytes, int most) {
 
 // The value as its last answer's type says, or an error; never anything else. Text
 // keeps every byte that arrived before its terminators.
-void checkValue(CodePage& ansi, const RegistryResult& result, const RegistryAnswer& last,
-                uint32_t buffer) {
+void checkValue(const RegistryResult& result, const RegistryAnswer& last, uint32_t buffer) {
     if (result.error) {
         require(std::holds_alternative<std::monostate>(result.value));
         require(!result.error->description.empty());
@@ -71,12 +70,10 @@ void checkValue(CodePage& ansi, const RegistryResult& result, const RegistryAnsw
     switch (last.type) {
         case 1:
         case 2:
-            require(std::get<std::string>(result.value) ==
-                    ansi.toUtf8(withoutTerminators(bytes, 1)));
+            require(std::get<std::string>(result.value) == withoutTerminators(bytes, 1));
             break;
         case 7:
-            require(std::get<std::string>(result.value) ==
-                    ansi.toUtf8(withoutTerminators(bytes, 2)));
+            require(std::get<std::string>(result.value) == withoutTerminators(bytes, 2));
             break;
         case 3:
             require(std::get<std::vector<uint8_t>>(result.value).size() == arrived);
@@ -111,12 +108,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                (keyThere ? static_cast<int>(fake.registry.opened.size()) : 0);
     };
 
-    RegistryResult read =
-        GetRegistryValue(fake.registry, fake.ansi, kHKeyLocalMachine, kSystem, "Probe");
+    RegistryResult read = GetRegistryValue(fake.registry, kHKeyLocalMachine, kSystem, "Probe");
     if (keyThere) {
         size_t asked = fake.registry.queries.size();
         require(asked == probe.size());
-        checkValue(fake.ansi, read, probe.back(), fake.registry.queries.back().second);
+        checkValue(read, probe.back(), fake.registry.queries.back().second);
     } else {
         require(!read.error && std::holds_alternative<std::monostate>(read.value));
     }

@@ -39,8 +39,7 @@ void Form1::tb_Forms_show_Change() {
 
 void Form1::LogOn_a_Win() {
     Logon logon = gatherLogon(os.environment);
-    appendReport(
-        logonSection(logon, GetWindowsVersionName(gatherWindowsVersion(os.version, os.ansi))));
+    appendReport(logonSection(logon, GetWindowsVersionName(gatherWindowsVersion(os.version))));
     advanceStep();
 }
 
@@ -50,6 +49,6 @@ void Form1::Pamet_size() {
 }
 
 void Form1::Info_o_HDD() {
-    appendReport(drivesSection(gatherDrives(os.volumes, os.regional, os.ansi)));
+    appendReport(drivesSection(gatherDrives(os.volumes, os.regional)));
     advanceStep();
 }

@@ -61,7 +61,7 @@ bool Form1::reportOpen() const {
 }
 
 int32_t Form1::OpenByShell(const std::string& link) {
-    return os.shell.open(os.ansi.toAnsi(link).bytes);
+    return os.shell.open(link);
 }
 
 // A link the shell cannot open is ignored: there is nothing more the user could do.

@@ -16,8 +16,8 @@ struct Kavrona {
     // The main window is made first and hands its report to the others; it keeps
     // them only to open them later.
     Form1 form1{app, os, {ip_adress, bios, procesor}};
-    frm_IP_adress ip_adress{app, form1, os.network, os.ansi};
-    frm_BIOS bios{app, form1, os.registry, os.ansi, os.dialogs};
+    frm_IP_adress ip_adress{app, form1, os.network};
+    frm_BIOS bios{app, form1, os.registry, os.dialogs};
     frm_Procesor procesor{app, form1, os.wmi, os.dialogs};
 
     void start() { form1.show(); }

@@ -11,11 +11,11 @@
 #include "forms/msgbox.h"
 
 void Form1::cmd_ver_win_Click() {
-    MsgBox(os.dialogs, GetWindowsVersionName(gatherWindowsVersion(os.version, os.ansi)));
+    MsgBox(os.dialogs, GetWindowsVersionName(gatherWindowsVersion(os.version)));
 }
 
 void Form1::cmd_Username_Click() {
-    MsgBox(os.dialogs, gatherUserName(os.user, os.ansi));
+    MsgBox(os.dialogs, gatherUserName(os.user));
 }
 
 void Form1::cmd_Logon_info_Click() {
@@ -27,13 +27,12 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command2_Click() {
-    for (const std::string& box :
-         Module1::WindowsDirBoxes(Module1::GetWindowsDirs(os.directories, os.ansi)))
+    for (const std::string& box : Module1::WindowsDirBoxes(Module1::GetWindowsDirs(os.directories)))
         MsgBox(os.dialogs, box);
 }
 
 void Form1::cmd_Harddisk_Click() {
-    for (const DriveRoot& drive : gatherDriveRoots(os.volumes, os.ansi))
+    for (const DriveRoot& drive : gatherDriveRoots(os.volumes))
         MsgBox(os.dialogs, driveRootBox(drive));
 }
 

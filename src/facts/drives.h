@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/code_page.h"
 #include "platform/regional_settings.h"
 #include "platform/volumes.h"
 
@@ -33,7 +32,7 @@ struct DrivesFound {
 };
 
 // Probes the letters A to Z but X and Y, in order.
-DrivesFound gatherDrives(Volumes& volumes, RegionalSettings& regional, CodePage& ansi);
+DrivesFound gatherDrives(Volumes& volumes, RegionalSettings& regional);
 // A block per drive, each after two line ends; network drives are left out.
 std::string drivesSection(const DrivesFound& found);
 
@@ -43,7 +42,7 @@ struct DriveRoot {
 };
 
 // The roots the system lists, with their types.
-std::vector<DriveRoot> gatherDriveRoots(Volumes& volumes, CodePage& ansi);
+std::vector<DriveRoot> gatherDriveRoots(Volumes& volumes);
 // " C:\ - Pevný disk."
 std::string driveRootBox(const DriveRoot& drive);
 

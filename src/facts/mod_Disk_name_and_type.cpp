@@ -16,7 +16,7 @@ std::string trimSpaces(const std::string& text) {
 
 }  // namespace
 
-std::string GetDriveList(Volumes& volumes, CodePage& ansi) {
+std::string GetDriveList(Volumes& volumes) {
     std::string buffer(kListBuffer, ' ');
     uint32_t answer = volumes.getLogicalDriveStrings(buffer);
     // 16 roots and more do not fit the first buffer: the answer is the size needed.
@@ -25,7 +25,7 @@ std::string GetDriveList(Volumes& volumes, CodePage& ansi) {
         buffer.assign(answer, ' ');
         answer = volumes.getLogicalDriveStrings(buffer);
     }
-    return trimSpaces(ansi.toUtf8(buffer));
+    return trimSpaces(buffer);
 }
 
 std::string GetNextDrive(std::string& List) {
@@ -35,8 +35,8 @@ std::string GetNextDrive(std::string& List) {
     return root;
 }
 
-std::string GetDriveTypeText(Volumes& volumes, CodePage& ansi, const std::string& Root) {
-    switch (volumes.getDriveType(ansi.toAnsi(Root).bytes)) {
+std::string GetDriveTypeText(Volumes& volumes, const std::string& Root) {
+    switch (volumes.getDriveType(Root)) {
         case kDriveUnknown:
             return "Typ disku nemohl být zjištěn.";
         case kDriveNoRootDir:

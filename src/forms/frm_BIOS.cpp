@@ -15,14 +15,13 @@ const ControlRow kBiosRows[] = {
 
 const WindowLayout kBiosLayout{"frm_BIOS", "frm_BIOS", 10080, 7020, false, kBiosRows};
 
-frm_BIOS::frm_BIOS(Application& app, ReportHost& report, Registry& registry, CodePage& ansi,
-                   Dialogs& dialogs)
-    : Window(app, kBiosLayout), report(report), registry(registry), ansi(ansi), dialogs(dialogs) {}
+frm_BIOS::frm_BIOS(Application& app, ReportHost& report, Registry& registry, Dialogs& dialogs)
+    : Window(app, kBiosLayout), report(report), registry(registry), dialogs(dialogs) {}
 
 void frm_BIOS::Form_Load() {
     hide();
     // A value that cannot be read keeps what the last load read; the user is not told.
-    GetBiosInfo(registry, ansi, Datum, Verze);
+    GetBiosInfo(registry, Datum, Verze);
     std::string lines = biosVersionLines(Verze);
     if (report.biosShownAlone()) {
         MsgBox(dialogs, lines);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "forms/report_host.h"
-#include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 #include "ui/window.h"
@@ -14,12 +13,10 @@
 extern const WindowLayout kBiosLayout;
 
 struct frm_BIOS : Window {
-    frm_BIOS(Application& app, ReportHost& report, Registry& registry, CodePage& ansi,
-             Dialogs& dialogs);
+    frm_BIOS(Application& app, ReportHost& report, Registry& registry, Dialogs& dialogs);
 
     ReportHost& report;
     Registry& registry;
-    CodePage& ansi;
     Dialogs& dialogs;
 
     TextBox Text1{*this, "Text1"};

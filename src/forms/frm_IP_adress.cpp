@@ -14,13 +14,12 @@ const ControlRow kIpAdressRows[] = {
 
 const WindowLayout kIpAdressLayout{"frm_IP_adress", "IP adresa:", 5385, 1080, false, kIpAdressRows};
 
-frm_IP_adress::frm_IP_adress(Application& app, ReportHost& report, NetworkAdapters& network,
-                             CodePage& ansi)
-    : Window(app, kIpAdressLayout), report(report), network(network), ansi(ansi) {}
+frm_IP_adress::frm_IP_adress(Application& app, ReportHost& report, NetworkAdapters& network)
+    : Window(app, kIpAdressLayout), report(report), network(network) {}
 
 void frm_IP_adress::Form_Load() {
     hide();
-    std::string address = GetIPAddress(network, ansi);
+    std::string address = GetIPAddress(network);
     tb_IP_adr.setText(address);
     report.appendReport(ipAddressSection(address));
     report.advanceStep();

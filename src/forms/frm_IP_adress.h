@@ -3,21 +3,19 @@
 // adapter's address and closes itself when it comes up.
 
 #include "forms/report_host.h"
-#include "platform/code_page.h"
 #include "platform/network_adapters.h"
 #include "ui/window.h"
 
 extern const WindowLayout kIpAdressLayout;
 
 struct frm_IP_adress : Window {
-    frm_IP_adress(Application& app, ReportHost& report, NetworkAdapters& network, CodePage& ansi);
+    frm_IP_adress(Application& app, ReportHost& report, NetworkAdapters& network);
 
     TextBox tb_IP_adr{*this, "tb_IP_adr"};
 
   private:
     ReportHost& report;
     NetworkAdapters& network;
-    CodePage& ansi;
 
     void Form_Load() override;
     void Form_Activate() override;

@@ -2,7 +2,6 @@
 // Every Windows service the program calls on, in one place.
 
 #include "platform/clock.h"
-#include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/directories.h"
 #include "platform/environment.h"
@@ -21,7 +20,6 @@
 #include "platform/wmi.h"
 
 struct Platform {
-    CodePage& ansi;
     VersionInfo& version;
     UserName& user;
     Environment& environment;

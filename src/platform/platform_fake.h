@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/clock_fake.h"
-#include "platform/code_page_fake.h"
 #include "platform/directories_fake.h"
 #include "platform/files_fake.h"
 #include "platform/network_adapters_fake.h"
@@ -74,8 +73,8 @@ struct FakeDialogs : Dialogs {
 struct FakeShell : Shell {
     std::vector<std::string> opened;
     int32_t answer = 42;
-    int32_t open(const std::string& ansiLink) override {
-        opened.push_back(ansiLink);
+    int32_t open(const std::string& link) override {
+        opened.push_back(link);
         return answer;
     }
 };
@@ -86,7 +85,6 @@ struct FakeProgramFolder : ProgramFolder {
 };
 
 struct FakePlatform {
-    Cp1250CodePage ansi;
     FakeVersionInfo version;
     FakeUserName user;
     FakeEnvironment environment;
@@ -106,8 +104,8 @@ struct FakePlatform {
     FakeRegionalSettings regional;
 
     Platform platform() {
-        return {ansi,   version, user,     environment, dialogs, shell,
-                folder, printer, files,    clock,       system,  directories,
-                wmi,    network, registry, memory,      volumes, regional};
+        return {version, user,     environment, dialogs, shell,       folder,
+                printer, files,    clock,       system,  directories, wmi,
+                network, registry, memory,      volumes, regional};
     }
 };

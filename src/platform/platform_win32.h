@@ -5,7 +5,6 @@
 #include "platform/wmi_com_win32.h"
 
 struct Win32Platform {
-    Win32CodePage ansi;
     Win32VersionInfo version;
     Win32UserName user;
     Win32Environment environment;
@@ -27,8 +26,8 @@ struct Win32Platform {
     Platform platform() { return platform(dialogs); }
     // The real services with message boxes shown by `boxes` instead, for tests.
     Platform platform(Dialogs& boxes) {
-        return {ansi,   version, user,     environment, boxes,   shell,
-                folder, printer, files,    clock,       system,  directories,
-                wmi,    network, registry, memory,      volumes, regional};
+        return {version, user,     environment, boxes,   shell,       folder,
+                printer, files,    clock,       system,  directories, wmi,
+                network, registry, memory,      volumes, regional};
     }
 };

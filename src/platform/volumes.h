@@ -1,6 +1,6 @@
 #pragma once
 // Drive roots, their types, volumes and space, as the ANSI kernel calls answer.
-// Buffers are the caller's, filled in place as Windows fills them.
+// Buffers are the caller's, filled in place as Windows fills them; text is UTF-8.
 
 #include <cstdint>
 #include <string>

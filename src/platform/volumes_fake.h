@@ -13,7 +13,7 @@ struct FakeSpace {
 };
 
 struct FakeVolume {
-    std::string label;  // ANSI
+    std::string label;  // UTF-8
     uint32_t serial = 0;
 };
 

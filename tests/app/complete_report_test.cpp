@@ -23,7 +23,7 @@ struct CompleteReport : testing::Test {
         v.platformId = 2;
         v.majorVersion = 5;
         v.minorVersion = 1;
-        std::memcpy(v.csdVersion.data(), "Service Pack 3", 15);
+        v.csdVersion = "Service Pack 3";
         os.version.record = v;
         os.network.answer = {AdapterStatus::Ok, {"0.0.0.0", "192.168.1.10"}};
         auto& system = os.registry.key(kHKeyLocalMachine, kSystem);

@@ -140,19 +140,19 @@ TEST_F(DrivesSection, XAndYAreNeverProbed) {
 
 TEST_F(DrivesSection, Labels) {
     const struct {
-        std::string ansi;
+        std::string label;
         const char* shown;
     } cases[] = {
         {"", "(no label)"},
         {"   ", "(no label)"},
         {" Data ", " Data "},
-        {"\x8Akoda", "Škoda"},
+        {"Škoda", "Škoda"},
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ012345",
          "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},  // 32, NTFS's most
     };
     for (const auto& c : cases) {
         fake.volumes.drives.clear();
-        fake.volumes.add('C', 1, c.ansi);
+        fake.volumes.add('C', 1, c.label);
         k.form1.tb_Info.setText("");
         k.form1.Info_o_HDD();
         EXPECT_NE(std::string::npos, report().find("\r\nJmenovka: "s + c.shown + "\r\n"))
@@ -228,7 +228,7 @@ TEST(DrivesFound, EachDriveKeepsItsOwnCountsAndAFailedQueryLeavesNone) {
     fake.volumes.add('D', 2).space.reset();
     fake.volumes.add('E', 2);  // the same serial as D: the same volume again
     fake.regional.separator = ",";
-    DrivesFound found = gatherDrives(fake.volumes, fake.regional, fake.ansi);
+    DrivesFound found = gatherDrives(fake.volumes, fake.regional);
     ASSERT_EQ(2u, found.drives.size());
     EXPECT_EQ("C:\\", found.drives[0].root);
     EXPECT_EQ("SYSTEM", found.drives[0].label);
