@@ -4,9 +4,9 @@
 #include <iterator>
 #include <string_view>
 
-#include "app/real_program_win32.h"
-#include "app/step_alone.h"
 #include "platform/com_win32.h"
+#include "support/real_program_win32.h"
+#include "support/step_alone.h"
 
 namespace {
 

@@ -50,10 +50,10 @@ bool hasNul(const std::string& text) {
     return text.find('\0') != std::string::npos;
 }
 
-// The bytes that arrived, less up to `most` NUL terminators where there are any.
-std::string withoutTerminators(std::string bytes, int most) {
-    for (; most > 0 && !bytes.empty() && bytes.back() == '\0'; --most) bytes.pop_back();
-    return bytes;
+// Text is what arrived less at most `most` NULs at its end: nothing else goes.
+void checkText(const std::string& text, const std::string& arrived, size_t most) {
+    require(arrived.starts_with(text) && arrived.size() - text.size() <= most);
+    require(arrived.find_first_not_of('\0', text.size()) == std::string::npos);
 }
 
 // The value as its last answer's type says, or an error; never anything else. Text
@@ -70,10 +70,10 @@ void checkValue(const RegistryResult& result, const RegistryAnswer& last, uint32
     switch (last.type) {
         case 1:
         case 2:
-            require(std::get<std::string>(result.value) == withoutTerminators(bytes, 1));
+            checkText(std::get<std::string>(result.value), bytes, 1);
             break;
         case 7:
-            require(std::get<std::string>(result.value) == withoutTerminators(bytes, 2));
+            checkText(std::get<std::string>(result.value), bytes, 2);
             break;
         case 3:
             require(std::get<std::vector<uint8_t>>(result.value).size() == arrived);

@@ -1,5 +1,5 @@
 #include "forms/frm_Procesor.h"
-#include "app/fake_kavrona.h"
+#include "support/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/step_alone.h"
+#include "support/step_alone.h"
 
 #include <optional>
 
-#include "app/real_program_win32.h"
 #include "facts/bios.h"
+#include "support/real_program_win32.h"
 
 using namespace std::string_literals;
 
