@@ -3,8 +3,8 @@
 #include <string>
 
 #include "activation_loop.h"
-#include "app/automation_win32.h"
 #include "platform/utf16_win32.h"
+#include "support/automation_win32.h"
 
 namespace {
 

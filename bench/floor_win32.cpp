@@ -13,13 +13,13 @@
 #include <string_view>
 
 #include "app/form1.h"
+#include "forms/frm_BIOS.h"
+#include "forms/frm_IP_adress.h"
+#include "forms/frm_Procesor.h"
 #include "ui/control_class_win32.h"
 #include "ui/dpi_win32.h"
 #include "ui/fonts_win32.h"
 #include "ui/layout.h"
-#include "windows/frm_BIOS.h"
-#include "windows/frm_IP_adress.h"
-#include "windows/frm_Procesor.h"
 
 namespace {
 

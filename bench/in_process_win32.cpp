@@ -4,9 +4,9 @@
 #include <iterator>
 #include <string_view>
 
-#include "app/real_program_win32.h"
-#include "app/step_alone.h"
 #include "platform/com_win32.h"
+#include "support/real_program_win32.h"
+#include "support/step_alone.h"
 
 namespace {
 
@@ -28,15 +28,15 @@ const Section kSections[] = {
 constexpr std::string_view kProbedLetters = "ABCDEFGHIJKLMNOPQRSTUVWZ";
 constexpr size_t kLabelBuffer = 261;
 
-void driveCalls(Drives& drives) {
+void driveCalls(Volumes& volumes) {
     for (char letter : kProbedLetters) {
         const std::string root{letter, ':', '\\'};
         std::string label(kLabelBuffer, ' ');
         uint32_t serial = 0;
-        if (!drives.getVolumeInformation(root, label, serial)) continue;
+        if (!volumes.getVolumeInformation(root, label, serial)) continue;
         uint64_t available = 0, total = 0, free = 0;
-        drives.getDiskFreeSpaceEx(root, available, total, free);
-        drives.getDriveType(root);
+        volumes.getDiskFreeSpaceEx(root, available, total, free);
+        volumes.getDriveType(root);
     }
 }
 
@@ -90,7 +90,7 @@ SectionTimings timeSections(int rounds) {
         prepareStep(p.k, "6");
         addTiming(out.procesor, [&] { p.k.procesor.show(); });
         addTiming(out.adapterCalls, [&] { real.network.adapters(); });
-        addTiming(out.driveCalls, [&] { driveCalls(real.drives); });
+        addTiming(out.driveCalls, [&] { driveCalls(real.volumes); });
     }
 
     for (size_t i = 0; i < std::size(kSections); ++i)

@@ -8,10 +8,10 @@
 #include <memory>
 #include <type_traits>
 
-#include "app/automation_win32.h"
 #include "app/form1.h"
+#include "forms/frm_Procesor.h"
 #include "platform/utf16_win32.h"
-#include "windows/frm_Procesor.h"
+#include "support/automation_win32.h"
 
 namespace {
 

@@ -75,10 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FakePlatform fake;
     fake.regional.separator = separator;
     FakeDrive& c =
-        fake.drives.add('C', in.ConsumeIntegral<uint32_t>(), in.ConsumeRandomLengthString(260));
+        fake.volumes.add('C', in.ConsumeIntegral<uint32_t>(), in.ConsumeRandomLengthString(260));
     c.space = FakeSpace{free, total, free};
-    const std::string report = drivesSection(gatherDrives(fake.drives, fake.regional, fake.ansi));
-    std::string sep = fake.ansi.toUtf8(separator);
+    const std::string report = drivesSection(gatherDrives(fake.volumes, fake.regional));
+    const std::string& sep = separator;
     require(report.find("Celkové místo na svazku s FAT32: " + rawFigure(total, sep) +
                         unitPart(total) + "\r\n") != std::string::npos);
     require(report.ends_with("Volné místo na svazku s FAT32:     " + rawFigure(free, sep) +

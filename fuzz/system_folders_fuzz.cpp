@@ -11,13 +11,14 @@
 
 namespace {
 
-// What a box must show for the folder bytes: the call writes them and a NUL into a
-// buffer of 256 spaces when they fit, and nothing when they do not.
-std::string shownFor(Cp1250CodePage& ansi, const std::string& folder) {
-    std::string buffer(256, ' ');
-    if (folder.size() < buffer.size()) buffer.replace(0, folder.size() + 1, folder + '\0');
-    std::string text = ansi.toUtf8(buffer);
-    return text.substr(0, text.find('\0'));
+// A box holds no NUL and no more than the buffer: the folder up to its first NUL, or,
+// when the folder does not fit, the buffer's spaces. A folder without a NUL that fits
+// comes back as it is.
+void checkBox(const std::string& box, const std::string& folder) {
+    require(box.find('\0') == std::string::npos && box.size() <= 256);
+    bool fits = folder.size() < 256;
+    require(fits ? folder.starts_with(box) : box == std::string(256, ' '));
+    if (fits) require(box.size() == folder.size() || folder[box.size()] == '\0');
 }
 
 }  // namespace
@@ -30,13 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(cut.size() == text.size() || text[cut.size()] == '\0');
 
     FakePlatform fake;
-    fake.systemFolders.windows = in.ConsumeRandomLengthString(300);
-    fake.systemFolders.temp = in.ConsumeRandomLengthString(300);
-    fake.systemFolders.system = in.ConsumeRemainingBytesAsString();
-    require(Module1::WindowsDirBoxes(Module1::GetWindowsDirs(fake.systemFolders, fake.ansi)) ==
-            std::vector<std::string>{shownFor(fake.ansi, fake.systemFolders.windows),
-                                     shownFor(fake.ansi, fake.systemFolders.temp),
-                                     shownFor(fake.ansi, fake.systemFolders.system)});
-    require(fake.systemFolders.asked == "WTS");
+    fake.directories.windows = in.ConsumeRandomLengthString(300);
+    fake.directories.temp = in.ConsumeRandomLengthString(300);
+    fake.directories.system = in.ConsumeRemainingBytesAsString();
+    std::vector<std::string> boxes =
+        Module1::WindowsDirBoxes(Module1::GetWindowsDirs(fake.directories));
+    require(boxes.size() == 3);
+    checkBox(boxes[0], fake.directories.windows);
+    checkBox(boxes[1], fake.directories.temp);
+    checkBox(boxes[2], fake.directories.system);
+    require(fake.directories.asked == "WTS");
     return 0;
 }

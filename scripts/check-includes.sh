@@ -8,8 +8,8 @@ declare -A allowed=(
   [platform]="platform"
   [facts]="facts platform"
   [ui]="ui platform"
-  [windows]="windows app facts ui platform"
-  [app]="app windows facts ui platform"
+  [forms]="forms facts ui platform"
+  [app]="app forms facts ui platform"
 )
 
 status=0

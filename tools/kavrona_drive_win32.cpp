@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/automation_win32.h"
 #include "app/form1.h"
 #include "platform/utf16_win32.h"
+#include "support/automation_win32.h"
 
 namespace {
 

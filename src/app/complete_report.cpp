@@ -4,17 +4,19 @@
 // the secondary windows, which append their sections as they load.
 
 #include "app/form1.h"
-#include "app/kavrona.h"
 #include "facts/drives.h"
 #include "facts/memory.h"
 #include "facts/user_logon.h"
 #include "facts/windows_version.h"
+#include "forms/frm_BIOS.h"
+#include "forms/frm_IP_adress.h"
+#include "forms/frm_Procesor.h"
 
 void Form1::cmd_Print_on_listbox_Click() {
     tb_Bios_info.setText("Ne");
     tb_Info.setText("");
     tb_Forms_show.setText("1");
-    if (!program.procesor.visible()) cmd_Save.setFocus();
+    if (!windows.procesor.visible()) cmd_Save.setFocus();
 }
 
 void Form1::tb_Forms_show_Change() {
@@ -23,22 +25,21 @@ void Form1::tb_Forms_show_Change() {
     if (step == "1") {
         LogOn_a_Win();
     } else if (step == "2") {
-        program.ip_adress.show();
+        windows.ip_adress.show();
     } else if (step == "3") {
-        program.bios.show();
+        windows.bios.show();
     } else if (step == "4") {
         Pamet_size();
     } else if (step == "5") {
         Info_o_HDD();
     } else if (step == "6") {
-        program.procesor.show();
+        windows.procesor.show();
     }
 }
 
 void Form1::LogOn_a_Win() {
     Logon logon = gatherLogon(os.environment);
-    appendReport(
-        logonSection(logon, GetWindowsVersionName(gatherWindowsVersion(os.version, os.ansi))));
+    appendReport(logonSection(logon, GetWindowsVersionName(gatherWindowsVersion(os.version))));
     advanceStep();
 }
 
@@ -48,6 +49,6 @@ void Form1::Pamet_size() {
 }
 
 void Form1::Info_o_HDD() {
-    appendReport(drivesSection(gatherDrives(os.drives, os.regional, os.ansi)));
+    appendReport(drivesSection(gatherDrives(os.volumes, os.regional)));
     advanceStep();
 }

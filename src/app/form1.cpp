@@ -1,6 +1,5 @@
 #include "app/form1.h"
 
-#include "app/kavrona.h"
 #include "app/step_number.h"
 #include "facts/line_end.h"
 
@@ -11,8 +10,8 @@ const std::string kWebLink = "http://" + std::string(kWebSite);
 
 }  // namespace
 
-Form1::Form1(Kavrona& program)
-    : Window(program.app, kForm1Layout), program(program), os(program.os) {
+Form1::Form1(Application& app, Platform& os, const SecondaryWindows& windows)
+    : Window(app, kForm1Layout), os(os), windows(windows) {
     lb_email.onClick = [this] { lb_email_Click(); };
     lb_www.onClick = [this] { lb_www_Click(); };
     cmd_End.onClick = [this] { cmd_End_Click(); };
@@ -44,8 +43,25 @@ void Form1::advanceStep() {
         tb_Forms_show.setText(*next);
 }
 
+// Only "Info o BIOS" sets the flag to exactly this; the report's start sets "Ne".
+bool Form1::biosShownAlone() const {
+    return tb_Bios_info.text() == "Ano";
+}
+
+std::string Form1::lineEnd() const {
+    return Konec_radku;
+}
+
+void Form1::focusSave() {
+    cmd_Save.setFocus();
+}
+
+bool Form1::reportOpen() const {
+    return loaded();
+}
+
 int32_t Form1::OpenByShell(const std::string& link) {
-    return os.shell.open(os.ansi.toAnsi(link).bytes);
+    return os.shell.open(link);
 }
 
 // A link the shell cannot open is ignored: there is nothing more the user could do.

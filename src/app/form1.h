@@ -7,10 +7,20 @@
 #include <string_view>
 
 #include "facts/line_end.h"
+#include "forms/report_host.h"
 #include "platform/platform.h"
 #include "ui/window.h"
 
-struct Kavrona;
+struct frm_IP_adress;
+struct frm_BIOS;
+struct frm_Procesor;
+
+// The windows the complete report and "Info o BIOS" open.
+struct SecondaryWindows {
+    frm_IP_adress& ip_adress;
+    frm_BIOS& bios;
+    frm_Procesor& procesor;
+};
 
 extern const WindowLayout kForm1Layout;
 
@@ -18,11 +28,11 @@ extern const WindowLayout kForm1Layout;
 inline constexpr std::string_view kWebSite = "www.kavrona.cz";
 inline constexpr std::string_view kEmail = "info@kavrona.cz";
 
-struct Form1 : Window {
-    explicit Form1(Kavrona& program);
+struct Form1 : Window, ReportHost {
+    Form1(Application& app, Platform& os, const SecondaryWindows& windows);
 
-    Kavrona& program;
     Platform& os;
+    SecondaryWindows windows;
 
     CommandButton cmd_Print_on_listbox{*this, "cmd_Print_on_listbox"};
     CommandButton cmd_Save{*this, "cmd_Save"};
@@ -51,11 +61,14 @@ struct Form1 : Window {
     void Pamet_size();
     void Info_o_HDD();
 
-    // The report box's text becomes its current text followed by `section`.
-    void appendReport(std::string_view section);
-    // The hand-back of a step: the step number read as a number, plus one, written
-    // back. A step number that is not a number stays as it is.
-    void advanceStep();
+    void appendReport(std::string_view section) override;
+    // The step number read as a number, plus one, written back. A step number that
+    // is not a number stays as it is.
+    void advanceStep() override;
+    bool biosShownAlone() const override;
+    std::string lineEnd() const override;
+    void focusSave() override;
+    bool reportOpen() const override;
 
   private:
     void Form_Load() override;

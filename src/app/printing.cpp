@@ -1,7 +1,7 @@
 // "Tisknout zobrazené ...": the report box on the default printer.
 
 #include "app/form1.h"
-#include "app/msgbox.h"
+#include "forms/msgbox.h"
 
 namespace {
 

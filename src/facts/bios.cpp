@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "facts/line_end.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -35,14 +36,12 @@ std::string withoutTerminators(std::string data, int most) {
 
 }  // namespace
 
-RegistryResult GetRegistryValue(Registry& registry, CodePage& ansi, uint32_t hKey,
-                                const std::string& KeyName, const std::string& ValueName,
-                                RegistryValue DefaultValue) {
-    std::unique_ptr<RegistryKey> key = registry.open(hKey, ansi.toAnsi(KeyName).bytes);
+RegistryResult GetRegistryValue(Registry& registry, uint32_t hKey, const std::string& KeyName,
+                                const std::string& ValueName, RegistryValue DefaultValue) {
+    std::unique_ptr<RegistryKey> key = registry.open(hKey, KeyName);
     if (!key) return {std::move(DefaultValue), std::nullopt};
-    std::string name = ansi.toAnsi(ValueName).bytes;
-    RegistryAnswer answer = key->query(name, kFirstBuffer);
-    if (answer.code == kErrorMoreData) answer = key->query(name, answer.length);
+    RegistryAnswer answer = key->query(ValueName, kFirstBuffer);
+    if (answer.code == kErrorMoreData) answer = key->query(ValueName, answer.length);
     // A value that is missing, or that changed between the two queries, has no type to
     // go by; and the length never reaches past what arrived.
     if (answer.code != kErrorSuccess) return unknownType();
@@ -51,7 +50,7 @@ RegistryResult GetRegistryValue(Registry& registry, CodePage& ansi, uint32_t hKe
         case kRegSz:
         case kRegExpandSz:
             if (data.empty()) return failed(5, "Invalid procedure call or argument");
-            return {ansi.toUtf8(withoutTerminators(data, 1)), std::nullopt};
+            return {withoutTerminators(data, 1), std::nullopt};
         case kRegBinary:
             if (data.empty()) return failed(9, "Subscript out of range");
             return {std::vector<uint8_t>(data.begin(), data.end()), std::nullopt};
@@ -62,27 +61,28 @@ RegistryResult GetRegistryValue(Registry& registry, CodePage& ansi, uint32_t hKe
             return {static_cast<int32_t>(bits), std::nullopt};
         }
         case kRegMultiSz:
-            if (data.size() < 2) return failed(5, "Invalid procedure call or argument");
-            return {ansi.toUtf8(withoutTerminators(data, 2)), std::nullopt};
+            // Characters, not bytes: one letter of the code page is a byte there.
+            if (decodeUtf8(data).size() < 2) return failed(5, "Invalid procedure call or argument");
+            return {withoutTerminators(data, 2), std::nullopt};
         default:
             return unknownType();
     }
 }
 
-std::optional<RegistryError> GetBiosInfo(Registry& registry, CodePage& ansi, std::string& BiosDate,
+std::optional<RegistryError> GetBiosInfo(Registry& registry, std::string& BiosDate,
                                          std::string& BiosVersion) {
-    auto asText = [&ansi](const RegistryValue& v) -> std::string {
+    auto asText = [&registry](const RegistryValue& v) -> std::string {
         if (const auto* text = std::get_if<std::string>(&v)) return *text;
         if (const auto* number = std::get_if<int32_t>(&v)) return std::to_string(*number);
         if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&v))
-            return ansi.toUtf8(std::string(bytes->begin(), bytes->end()));
+            return registry.binaryAsText(std::string(bytes->begin(), bytes->end()));
         return {};
     };
-    RegistryResult date = GetRegistryValue(registry, ansi, kHKeyLocalMachine, kSystemKey,
-                                           "SystemBiosDate", std::string());
+    RegistryResult date =
+        GetRegistryValue(registry, kHKeyLocalMachine, kSystemKey, "SystemBiosDate", std::string());
     if (date.error) return date.error;
     BiosDate = asText(date.value);
-    RegistryResult version = GetRegistryValue(registry, ansi, kHKeyLocalMachine, kSystemKey,
+    RegistryResult version = GetRegistryValue(registry, kHKeyLocalMachine, kSystemKey,
                                               "SystemBiosVersion", std::string());
     if (version.error) return version.error;
     BiosVersion = asText(version.value);

@@ -8,7 +8,6 @@
 #include <variant>
 #include <vector>
 
-#include "platform/code_page.h"
 #include "platform/registry.h"
 
 // What a registry value can be read as: nothing, text, a number or bytes.
@@ -27,12 +26,11 @@ struct RegistryResult {
     std::optional<RegistryError> error;
 };
 
-RegistryResult GetRegistryValue(Registry& registry, CodePage& ansi, uint32_t hKey,
-                                const std::string& KeyName, const std::string& ValueName,
-                                RegistryValue DefaultValue = {});
+RegistryResult GetRegistryValue(Registry& registry, uint32_t hKey, const std::string& KeyName,
+                                const std::string& ValueName, RegistryValue DefaultValue = {});
 // Stops at the first value that cannot be read: a missing date leaves the version
 // unread, and what is not read keeps what it held.
-std::optional<RegistryError> GetBiosInfo(Registry& registry, CodePage& ansi, std::string& BiosDate,
+std::optional<RegistryError> GetBiosInfo(Registry& registry, std::string& BiosDate,
                                          std::string& BiosVersion);
 
 // The version with each NUL between multi-string entries as a line end.

@@ -26,13 +26,13 @@ std::string lowerAscii(std::string text) {
 }
 
 // Serial is replaced only when the volume could be read.
-void GetVolumeInfo(Drives& drives, CodePage& ansi, const std::string& Root, std::string& Label,
+void GetVolumeInfo(Volumes& volumes, const std::string& Root, std::string& Label,
                    std::string& Serial) {
     std::string buffer(kLabelBuffer, ' ');
     Label = buffer;
     uint32_t number = 0;
-    if (!drives.getVolumeInformation(ansi.toAnsi(Root).bytes, buffer, number)) return;
-    Label = ansi.toUtf8(buffer.substr(0, buffer.find('\0')));
+    if (!volumes.getVolumeInformation(Root, buffer, number)) return;
+    Label = buffer.substr(0, buffer.find('\0'));
     if (Label.find_first_not_of(' ') == std::string::npos) Label = "(no label)";
     Serial = serialText(number);
 }
@@ -90,20 +90,20 @@ std::string unitPart(uint64_t bytes) {
     return " ( " + std::to_string(thousands / 1024) + " MB )";
 }
 
-DrivesFound gatherDrives(Drives& drives, RegionalSettings& regional, CodePage& ansi) {
+DrivesFound gatherDrives(Volumes& volumes, RegionalSettings& regional) {
     DrivesFound found;
-    found.decimalSeparator = ansi.toUtf8(regional.decimalSeparator().value_or("."));
+    found.decimalSeparator = regional.decimalSeparator().value_or(".");
     std::string previous, serial;
     for (char letter : kProbedLetters) {
         DriveStatistics d;
         d.root = {letter, ':', '\\'};
-        GetVolumeInfo(drives, ansi, d.root, d.label, serial);
+        GetVolumeInfo(volumes, d.root, d.label, serial);
         if (!serial.empty() && serial != previous) {
             // A failing query leaves the counts at 0, never the previous drive's sizes.
             DriveSpace& s = d.space;
-            drives.getDiskFreeSpaceEx(ansi.toAnsi(d.root).bytes, s.FreeBytesAvailableToCaller,
-                                      s.TotalNumberOfBytes, s.TotalNumberOfFreeBytes);
-            d.type = GetDriveTypeText(drives, ansi, d.root);
+            volumes.getDiskFreeSpaceEx(d.root, s.FreeBytesAvailableToCaller, s.TotalNumberOfBytes,
+                                       s.TotalNumberOfFreeBytes);
+            d.type = GetDriveTypeText(volumes, d.root);
             d.serial = serial;
             found.drives.push_back(std::move(d));
         }
@@ -121,13 +121,13 @@ std::string drivesSection(const DrivesFound& found) {
     return section;
 }
 
-std::vector<DriveRoot> gatherDriveRoots(Drives& drives, CodePage& ansi) {
+std::vector<DriveRoot> gatherDriveRoots(Volumes& volumes) {
     std::vector<DriveRoot> roots;
-    std::string list = GetDriveList(drives, ansi);
+    std::string list = GetDriveList(volumes);
     // A list the system did not give holds no NUL, and has nothing to show.
     while (list.find('\0') != std::string::npos && list != std::string(1, '\0')) {
         std::string root = GetNextDrive(list);
-        std::string type = GetDriveTypeText(drives, ansi, root);
+        std::string type = GetDriveTypeText(volumes, root);
         roots.push_back({root, type});
     }
     return roots;

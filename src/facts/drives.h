@@ -7,9 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/code_page.h"
-#include "platform/drives.h"
 #include "platform/regional_settings.h"
+#include "platform/volumes.h"
 
 // Byte counts of a drive's space query; zero when the query failed.
 struct DriveSpace {
@@ -33,7 +32,7 @@ struct DrivesFound {
 };
 
 // Probes the letters A to Z but X and Y, in order.
-DrivesFound gatherDrives(Drives& drives, RegionalSettings& regional, CodePage& ansi);
+DrivesFound gatherDrives(Volumes& volumes, RegionalSettings& regional);
 // A block per drive, each after two line ends; network drives are left out.
 std::string drivesSection(const DrivesFound& found);
 
@@ -43,7 +42,7 @@ struct DriveRoot {
 };
 
 // The roots the system lists, with their types.
-std::vector<DriveRoot> gatherDriveRoots(Drives& drives, CodePage& ansi);
+std::vector<DriveRoot> gatherDriveRoots(Volumes& volumes);
 // " C:\ - Pevný disk."
 std::string driveRootBox(const DriveRoot& drive);
 

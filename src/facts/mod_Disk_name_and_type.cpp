@@ -16,16 +16,16 @@ std::string trimSpaces(const std::string& text) {
 
 }  // namespace
 
-std::string GetDriveList(Drives& drives, CodePage& ansi) {
+std::string GetDriveList(Volumes& volumes) {
     std::string buffer(kListBuffer, ' ');
-    uint32_t answer = drives.getLogicalDriveStrings(buffer);
+    uint32_t answer = volumes.getLogicalDriveStrings(buffer);
     // 16 roots and more do not fit the first buffer: the answer is the size needed.
     // Drives may come between the two calls, so ask again while it keeps growing.
     for (int attempt = 0; answer > buffer.size() && attempt < 3; ++attempt) {
         buffer.assign(answer, ' ');
-        answer = drives.getLogicalDriveStrings(buffer);
+        answer = volumes.getLogicalDriveStrings(buffer);
     }
-    return trimSpaces(ansi.toUtf8(buffer));
+    return trimSpaces(buffer);
 }
 
 std::string GetNextDrive(std::string& List) {
@@ -35,8 +35,8 @@ std::string GetNextDrive(std::string& List) {
     return root;
 }
 
-std::string GetDriveTypeText(Drives& drives, CodePage& ansi, const std::string& Root) {
-    switch (drives.getDriveType(ansi.toAnsi(Root).bytes)) {
+std::string GetDriveTypeText(Volumes& volumes, const std::string& Root) {
+    switch (volumes.getDriveType(Root)) {
         case kDriveUnknown:
             return "Typ disku nemohl být zjištěn.";
         case kDriveNoRootDir:

@@ -3,15 +3,14 @@
 
 #include <string>
 
-#include "platform/code_page.h"
-#include "platform/drives.h"
+#include "platform/volumes.h"
 
 namespace mod_Disk_name_and_type {
 
 // Each root followed by a NUL, then a NUL; empty when the system gives no list.
-std::string GetDriveList(Drives& drives, CodePage& ansi);
+std::string GetDriveList(Volumes& volumes);
 // The first root of List, which loses it and its NUL.
 std::string GetNextDrive(std::string& List);
-std::string GetDriveTypeText(Drives& drives, CodePage& ansi, const std::string& Root);
+std::string GetDriveTypeText(Volumes& volumes, const std::string& Root);
 
 }  // namespace mod_Disk_name_and_type

@@ -2,14 +2,13 @@
 
 #include "facts/line_end.h"
 
-std::string GetIPAddress(NetworkAdapters& network, CodePage& ansi) {
+std::string GetIPAddress(NetworkAdapters& network) {
     AdapterList list = network.adapters();
     if (list.status != AdapterStatus::Ok) return {};
     for (const std::string& address : list.firstAddresses) {
         // Windows lists adapters that are up but have no address yet with 0.0.0.0
         // (Wine its ifb devices): that is no address either.
-        std::string text = ansi.toUtf8(address);
-        if (!text.empty() && text != "0.0.0.0") return text;
+        if (!address.empty() && address != "0.0.0.0") return address;
     }
     return {};
 }

@@ -3,9 +3,8 @@
 
 #include <string>
 
-#include "platform/code_page.h"
 #include "platform/network_adapters.h"
 
 // The first address an adapter has; empty when none has one or the list fails.
-std::string GetIPAddress(NetworkAdapters& network, CodePage& ansi);
+std::string GetIPAddress(NetworkAdapters& network);
 std::string ipAddressSection(const std::string& address);

@@ -7,23 +7,21 @@ constexpr size_t kPathBuffer = 256;
 // A fresh buffer of spaces for each call: when the call writes nothing, the spaces
 // are what comes back.
 template <typename Call>
-std::string folderFrom(CodePage& ansi, Call call) {
+std::string folderFrom(Call call) {
     std::string buffer(kPathBuffer, ' ');
-    call(std::span<char>(buffer));
-    return Module1::CutAtNull(ansi.toUtf8(buffer));
+    call(buffer);
+    return Module1::CutAtNull(buffer);
 }
 
 }  // namespace
 
 namespace Module1 {
 
-WindowsDirs GetWindowsDirs(SystemFolders& folders, CodePage& ansi) {
+WindowsDirs GetWindowsDirs(Directories& folders) {
     WindowsDirs dirs;
-    dirs.windows =
-        folderFrom(ansi, [&](std::span<char> b) { return folders.getWindowsDirectory(b); });
-    dirs.temp = folderFrom(ansi, [&](std::span<char> b) { return folders.getTempPath(b); });
-    dirs.system =
-        folderFrom(ansi, [&](std::span<char> b) { return folders.getSystemDirectory(b); });
+    dirs.windows = folderFrom([&](std::string& b) { return folders.getWindowsDirectory(b); });
+    dirs.temp = folderFrom([&](std::string& b) { return folders.getTempPath(b); });
+    dirs.system = folderFrom([&](std::string& b) { return folders.getSystemDirectory(b); });
     return dirs;
 }
 

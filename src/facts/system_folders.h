@@ -5,8 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/code_page.h"
-#include "platform/system_folders.h"
+#include "platform/directories.h"
 
 namespace Module1 {
 
@@ -14,7 +13,7 @@ struct WindowsDirs {
     std::string windows, temp, system;  // UTF-8
 };
 
-WindowsDirs GetWindowsDirs(SystemFolders& folders, CodePage& ansi);
+WindowsDirs GetWindowsDirs(Directories& folders);
 // One box per folder, in the order Windows, temporary, system.
 std::vector<std::string> WindowsDirBoxes(const WindowsDirs& dirs);
 // The text before its first zero character; all of it when there is none.

@@ -21,8 +21,7 @@ std::string logonSection(const Logon& logon, const std::string& windowsVersionNa
            K + K;
 }
 
-std::string gatherUserName(UserName& user, CodePage& ansi) {
+std::string gatherUserName(UserName& user) {
     // 200 characters offered, 199 declared to the call.
-    std::optional<std::string> name = user.getUserName(199);
-    return name ? ansi.toUtf8(*name) : std::string();
+    return user.getUserName(199).value_or("");
 }

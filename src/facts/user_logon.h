@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/user_name.h"
 
@@ -22,4 +21,4 @@ std::vector<std::string> logonBoxes(const Logon& logon);
 std::string logonSection(const Logon& logon, const std::string& windowsVersionName);
 
 // The signed-on user's name, UTF-8; empty when the system does not tell it.
-std::string gatherUserName(UserName& user, CodePage& ansi);
+std::string gatherUserName(UserName& user);

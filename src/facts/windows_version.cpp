@@ -2,6 +2,7 @@
 
 namespace {
 
+constexpr size_t kServicePackField = 128;
 constexpr uint8_t kWorkstation = 1;  // VER_NT_WORKSTATION; servers and domain controllers differ
 
 std::string windows10Name(const VersionRecord& r) {
@@ -50,13 +51,12 @@ std::string versionName(const VersionRecord& r) {
 
 }  // namespace
 
-WindowsVersion gatherWindowsVersion(VersionInfo& version, CodePage& ansi) {
+WindowsVersion gatherWindowsVersion(VersionInfo& version) {
     WindowsVersion found;
     // A failing call leaves the record as offered: spaces, which then are the service pack.
-    found.record.csdVersion.fill(' ');
+    found.record.csdVersion.assign(kServicePackField, ' ');
     version.getVersionEx(found.record);
-    std::string csd = ansi.toUtf8(
-        std::string_view(found.record.csdVersion.data(), found.record.csdVersion.size()));
+    const std::string& csd = found.record.csdVersion;
     found.servicePack = csd.substr(0, csd.find('\0'));
     return found;
 }

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "platform/code_page.h"
 #include "platform/version.h"
 
 struct WindowsVersion {
@@ -11,6 +10,6 @@ struct WindowsVersion {
     std::string servicePack;  // up to its first NUL, UTF-8
 };
 
-WindowsVersion gatherWindowsVersion(VersionInfo& version, CodePage& ansi);
+WindowsVersion gatherWindowsVersion(VersionInfo& version);
 // The name from the version table, " - ", then the service pack.
 std::string GetWindowsVersionName(const WindowsVersion& found);

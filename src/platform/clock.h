@@ -6,8 +6,8 @@
 
 struct LocalStamp {
     uint16_t hour = 0, minute = 0, second = 0;
-    std::string shortDate;  // ANSI, the system's short date format
-    std::string longTime;   // ANSI, the system's long time format
+    std::string shortDate;  // the system's short date format, UTF-8
+    std::string longTime;   // the system's long time format, UTF-8
 };
 
 struct Clock {

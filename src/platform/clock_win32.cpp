@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/clock.h"
+#include "platform/utf16_win32.h"
 
 namespace {
 
@@ -8,10 +9,10 @@ template <typename Format>
 std::string formatted(Format format) {
     int n = format(nullptr, 0);
     if (n <= 0) return {};
-    std::string text(static_cast<size_t>(n), '\0');
+    std::wstring text(static_cast<size_t>(n), L'\0');
     n = format(text.data(), n);
     text.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
-    return text;
+    return narrow(text);
 }
 
 }  // namespace
@@ -23,11 +24,11 @@ LocalStamp Win32Clock::now() {
     stamp.hour = st.wHour;
     stamp.minute = st.wMinute;
     stamp.second = st.wSecond;
-    stamp.shortDate = formatted([&](char* buffer, int size) {
-        return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer, size);
+    stamp.shortDate = formatted([&](wchar_t* buffer, int size) {
+        return GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer, size);
     });
-    stamp.longTime = formatted([&](char* buffer, int size) {
-        return GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, size);
+    stamp.longTime = formatted([&](wchar_t* buffer, int size) {
+        return GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, size);
     });
     return stamp;
 }

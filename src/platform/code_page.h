@@ -1,22 +1,10 @@
 #pragma once
-// The system's ANSI code page, where Windows' "A" calls and the report file need it.
-// Inside the program text is UTF-8.
+// Text in the system's ANSI code page, as the "A" calls and the report file take it.
+// Above the platform text is UTF-8; only the services convert, at the call.
 
 #include <string>
-#include <string_view>
 
 struct AnsiText {
     std::string bytes;
     bool lossy = false;  // some character had no exact match and was substituted
-};
-
-struct CodePage {
-    virtual ~CodePage() = default;
-    virtual std::string toUtf8(std::string_view ansi) = 0;  // NUL characters are kept
-    virtual AnsiText toAnsi(std::string_view utf8) = 0;
-};
-
-struct Win32CodePage : CodePage {
-    std::string toUtf8(std::string_view ansi) override;
-    AnsiText toAnsi(std::string_view utf8) override;
 };

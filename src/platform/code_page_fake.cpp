@@ -1,7 +1,5 @@
 #include "platform/code_page_fake.h"
 
-#include <cstdint>
-
 #include "platform/utf8.h"
 
 namespace {
@@ -23,17 +21,7 @@ constexpr char32_t kHighHalf[128] = {
 
 }  // namespace
 
-std::string Cp1250CodePage::toUtf8(std::string_view ansi) {
-    std::string out;
-    for (char c : ansi) {
-        auto byte = static_cast<uint8_t>(c);
-        char32_t cp = byte < 0x80 ? byte : kHighHalf[byte - 0x80];
-        appendUtf8(out, cp == 0 && byte != 0 ? U'\uFFFD' : cp);
-    }
-    return out;
-}
-
-AnsiText Cp1250CodePage::toAnsi(std::string_view utf8) {
+AnsiText toCp1250(std::string_view utf8) {
     AnsiText out;
     for (char32_t cp : decodeUtf8(utf8)) {
         if (cp < 0x80) {

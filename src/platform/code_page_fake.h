@@ -1,9 +1,8 @@
 #pragma once
-// Windows-1250, the code page of Central European systems, for tests.
+// Windows-1250, the code page of Central European systems, for the scripted files.
+
+#include <string_view>
 
 #include "platform/code_page.h"
 
-struct Cp1250CodePage : CodePage {
-    std::string toUtf8(std::string_view ansi) override;
-    AnsiText toAnsi(std::string_view utf8) override;  // '?' for what 1250 cannot hold
-};
+AnsiText toCp1250(std::string_view utf8);  // '?' for what 1250 cannot hold

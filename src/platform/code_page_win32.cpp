@@ -1,13 +1,14 @@
+#include "platform/code_page_win32.h"
+
 #include <windows.h>
 
-#include "platform/code_page.h"
 #include "platform/utf16_win32.h"
 
-std::string Win32CodePage::toUtf8(std::string_view ansi) {
+std::string fromAnsi(std::string_view ansi) {
     return narrow(widenAnsi(ansi));
 }
 
-AnsiText Win32CodePage::toAnsi(std::string_view utf8) {
+AnsiText toAnsi(std::string_view utf8) {
     if (GetACP() == CP_UTF8) return {std::string(utf8), false};
     std::wstring wide = widen(utf8);
     if (wide.empty()) return {};

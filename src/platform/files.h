@@ -6,14 +6,20 @@
 
 #include "platform/outcome.h"
 
+// Why a name is refused that the system's code page cannot hold: a substitute letter
+// in it would put the record into another file.
+inline constexpr const char* kNameOutsideCodePage =
+    "Název souboru obsahuje znaky, které znaková sada systému neumí zapsat.";
+
 struct Files {
     virtual ~Files() = default;
-    // Appends `bytes` at the end of the file named by `ansiPath` (in the ANSI code
-    // page), creating it when it does not exist. Either all of `bytes` is added and on
-    // the disk, or the file is left as it was and the outcome says why.
-    virtual Outcome append(const std::string& ansiPath, std::string_view bytes) = 0;
+    // Appends `text` in the system's code page (what it cannot hold as its substitute)
+    // at the end of the file named `path`, creating it when it does not exist. Either
+    // all of it is added and on the disk, or the file is left as it was and the
+    // outcome says why. Both are UTF-8.
+    virtual Outcome append(const std::string& path, std::string_view text) = 0;
 };
 
 struct Win32Files : Files {
-    Outcome append(const std::string& ansiPath, std::string_view bytes) override;
+    Outcome append(const std::string& path, std::string_view text) override;
 };

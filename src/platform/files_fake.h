@@ -1,32 +1,38 @@
 #pragma once
-// Scripted files: contents by path, paths that cannot be opened, and writes that
-// stop short or cannot be flushed to the disk (after which the file must be as it was).
+// Scripted files of a Windows-1250 system: contents by name, names that cannot be
+// opened, and writes that stop short or cannot be flushed to the disk (after which
+// the file must be as it was). Names and contents are kept as that system keeps them.
 
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/code_page_fake.h"
 #include "platform/files.h"
 
 struct FakeFiles : Files {
-    std::map<std::string, std::string> contents;    // ANSI path -> bytes
-    std::map<std::string, std::string> unopenable;  // ANSI path -> the system's reason
+    std::map<std::string, std::string> contents;    // 1250 name -> 1250 bytes
+    std::map<std::string, std::string> unopenable;  // 1250 name -> the system's reason
     std::optional<std::string> shortWrite;          // the next write stops short, with this reason
     std::optional<std::string> failedFlush;         // the next write is all taken, the flush fails
-    std::vector<std::string> appendedTo;            // paths written to successfully, in order
+    std::vector<std::string> appendedTo;            // names written to successfully, in order
     size_t bytesAppended = 0;
 
-    Outcome append(const std::string& ansiPath, std::string_view bytes) override {
-        if (auto it = unopenable.find(ansiPath); it != unopenable.end()) return {false, it->second};
+    Outcome append(const std::string& path, std::string_view text) override {
+        AnsiText name = toCp1250(path);
+        if (name.lossy) return {false, kNameOutsideCodePage};
+        if (auto it = unopenable.find(name.bytes); it != unopenable.end())
+            return {false, it->second};
         for (std::optional<std::string>* fault : {&shortWrite, &failedFlush}) {
             if (!*fault) continue;
             Outcome outcome{false, **fault};
             fault->reset();
             return outcome;
         }
-        contents[ansiPath] += bytes;
-        appendedTo.push_back(ansiPath);
+        std::string bytes = toCp1250(text).bytes;
+        contents[name.bytes] += bytes;
+        appendedTo.push_back(name.bytes);
         bytesAppended += bytes.size();
         return {};
     }

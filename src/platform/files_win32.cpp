@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/code_page_win32.h"
 #include "platform/files.h"
 #include "platform/system_reason_win32.h"
 #include "platform/utf16_win32.h"
@@ -34,8 +35,10 @@ DWORD unfitPath(const std::wstring& path) {
 
 }  // namespace
 
-Outcome Win32Files::append(const std::string& ansiPath, std::string_view bytes) {
-    std::wstring path = widenAnsi(ansiPath);
+Outcome Win32Files::append(const std::string& utf8Path, std::string_view text) {
+    if (toAnsi(utf8Path).lossy) return {false, kNameOutsideCodePage};
+    std::wstring path = widen(utf8Path);
+    const std::string bytes = toAnsi(text).bytes;
     if (DWORD code = unfitPath(path)) return failed(code);
     // Write access rather than append-only access, so that a short write can be cut back.
     FileHandle file{CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,

@@ -8,7 +8,7 @@ enum class AdapterStatus { Ok, NoAdapters, Failed };
 
 struct AdapterList {
     AdapterStatus status = AdapterStatus::Failed;
-    // Each adapter's first address as ANSI dotted-decimal text, empty when it has none.
+    // Each adapter's first address as dotted-decimal text, empty when it has none.
     std::vector<std::string> firstAddresses;
 };
 

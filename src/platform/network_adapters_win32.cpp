@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/code_page_win32.h"
 #include "platform/late_bound_win32.h"
 #include "platform/network_adapters.h"
 
@@ -36,8 +37,8 @@ AdapterList Win32NetworkAdapters::adapters() {
     AdapterList list{AdapterStatus::Ok, {}};
     for (const IP_ADAPTER_INFO* a = buffer.data(); a; a = a->Next) {
         const char* text = a->IpAddressList.IpAddress.String;
-        list.firstAddresses.emplace_back(text,
-                                         strnlen(text, sizeof a->IpAddressList.IpAddress.String));
+        list.firstAddresses.push_back(fromAnsi(
+            std::string_view(text, strnlen(text, sizeof a->IpAddressList.IpAddress.String))));
     }
     return list;
 }

@@ -2,9 +2,8 @@
 // Every Windows service the program calls on, in one place.
 
 #include "platform/clock.h"
-#include "platform/code_page.h"
 #include "platform/dialogs.h"
-#include "platform/drives.h"
+#include "platform/directories.h"
 #include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/network_adapters.h"
@@ -14,14 +13,13 @@
 #include "platform/regional_settings.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
-#include "platform/system_folders.h"
 #include "platform/system_info.h"
 #include "platform/user_name.h"
 #include "platform/version.h"
+#include "platform/volumes.h"
 #include "platform/wmi.h"
 
 struct Platform {
-    CodePage& ansi;
     VersionInfo& version;
     UserName& user;
     Environment& environment;
@@ -32,11 +30,11 @@ struct Platform {
     Files& files;
     Clock& clock;
     SystemInfo& system;
-    SystemFolders& systemFolders;
+    Directories& directories;
     Wmi& wmi;
     NetworkAdapters& network;
     Registry& registry;
     PhysicalMemory& memory;
-    Drives& drives;
+    Volumes& volumes;
     RegionalSettings& regional;
 };

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "platform/clock_fake.h"
-#include "platform/code_page_fake.h"
-#include "platform/drives_fake.h"
+#include "platform/directories_fake.h"
 #include "platform/files_fake.h"
 #include "platform/network_adapters_fake.h"
 #include "platform/physical_memory_fake.h"
@@ -17,8 +16,8 @@
 #include "platform/printer_fake.h"
 #include "platform/regional_settings_fake.h"
 #include "platform/registry_fake.h"
-#include "platform/system_folders_fake.h"
 #include "platform/system_info_fake.h"
+#include "platform/volumes_fake.h"
 #include "platform/wmi_fake.h"
 
 struct FakeVersionInfo : VersionInfo {
@@ -74,8 +73,8 @@ struct FakeDialogs : Dialogs {
 struct FakeShell : Shell {
     std::vector<std::string> opened;
     int32_t answer = 42;
-    int32_t open(const std::string& ansiLink) override {
-        opened.push_back(ansiLink);
+    int32_t open(const std::string& link) override {
+        opened.push_back(link);
         return answer;
     }
 };
@@ -86,7 +85,6 @@ struct FakeProgramFolder : ProgramFolder {
 };
 
 struct FakePlatform {
-    Cp1250CodePage ansi;
     FakeVersionInfo version;
     FakeUserName user;
     FakeEnvironment environment;
@@ -97,17 +95,17 @@ struct FakePlatform {
     FakeFiles files;
     FakeClock clock;
     FakeSystemInfo system;
-    FakeSystemFolders systemFolders;
+    FakeDirectories directories;
     FakeWmi wmi;
     FakeNetworkAdapters network;
     FakeRegistry registry;
     FakePhysicalMemory memory;
-    FakeDrives drives;
+    FakeVolumes volumes;
     FakeRegionalSettings regional;
 
     Platform platform() {
-        return {ansi,   version, user,     environment, dialogs, shell,
-                folder, printer, files,    clock,       system,  systemFolders,
-                wmi,    network, registry, memory,      drives,  regional};
+        return {version, user,     environment, dialogs, shell,       folder,
+                printer, files,    clock,       system,  directories, wmi,
+                network, registry, memory,      volumes, regional};
     }
 };

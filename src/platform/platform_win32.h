@@ -5,7 +5,6 @@
 #include "platform/wmi_com_win32.h"
 
 struct Win32Platform {
-    Win32CodePage ansi;
     Win32VersionInfo version;
     Win32UserName user;
     Win32Environment environment;
@@ -16,19 +15,19 @@ struct Win32Platform {
     Win32Files files;
     Win32Clock clock;
     Win32SystemInfo system;
-    Win32SystemFolders systemFolders;
+    Win32Directories directories;
     ComStartingWmi wmi;  // COM, at the first connection, until this goes
     Win32NetworkAdapters network;
     Win32Registry registry;
     Win32PhysicalMemory memory;
-    Win32Drives drives;
+    Win32Volumes volumes;
     Win32RegionalSettings regional;
 
     Platform platform() { return platform(dialogs); }
     // The real services with message boxes shown by `boxes` instead, for tests.
     Platform platform(Dialogs& boxes) {
-        return {ansi,   version, user,     environment, boxes,  shell,
-                folder, printer, files,    clock,       system, systemFolders,
-                wmi,    network, registry, memory,      drives, regional};
+        return {version, user,     environment, boxes,   shell,       folder,
+                printer, files,    clock,       system,  directories, wmi,
+                network, registry, memory,      volumes, regional};
     }
 };

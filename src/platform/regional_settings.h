@@ -6,7 +6,7 @@
 
 struct RegionalSettings {
     virtual ~RegionalSettings() = default;
-    // ANSI text, such as "," under Czech settings; nothing when the system cannot say.
+    // Such as "," under Czech settings; nothing when the system cannot say.
     virtual std::optional<std::string> decimalSeparator() = 0;
 };
 

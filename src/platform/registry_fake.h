@@ -13,6 +13,7 @@ struct ScriptedValue {
     std::vector<RegistryAnswer> answers;
 };
 
+// Values are scripted as they arrive: text values in UTF-8.
 struct FakeRegistry : Registry {
     // "root\\subkey" -> value name -> value; a key that is not here cannot be opened.
     std::map<std::string, std::map<std::string, ScriptedValue>> keys;
@@ -56,4 +57,5 @@ struct FakeRegistry : Registry {
         if (it == keys.end()) return nullptr;
         return std::make_unique<Key>(*this, it->second);
     }
+    std::string binaryAsText(std::string_view bytes) override { return std::string(bytes); }
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/code_page_win32.h"
 #include "platform/registry.h"
 
 namespace {
@@ -12,11 +13,11 @@ struct Win32RegistryKey : RegistryKey {
     Win32RegistryKey& operator=(const Win32RegistryKey&) = delete;
     ~Win32RegistryKey() override { RegCloseKey(key); }
 
-    RegistryAnswer query(const std::string& ansiValueName, uint32_t bufferSize) override {
+    RegistryAnswer query(const std::string& valueName, uint32_t bufferSize) override {
         std::string buffer(bufferSize, '\0');
         DWORD type = 0;
         DWORD length = bufferSize;
-        LONG code = RegQueryValueExA(key, ansiValueName.c_str(), nullptr, &type,
+        LONG code = RegQueryValueExA(key, toAnsi(valueName).bytes.c_str(), nullptr, &type,
                                      reinterpret_cast<BYTE*>(buffer.data()), &length);
         RegistryAnswer answer{static_cast<int32_t>(code),
                               static_cast<uint32_t>(type),
@@ -24,7 +25,9 @@ struct Win32RegistryKey : RegistryKey {
                               {}};
         if (code == ERROR_SUCCESS) {
             buffer.resize(std::min<size_t>(length, bufferSize));
-            answer.data = std::move(buffer);
+            bool text = type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+            answer.data = text ? fromAnsi(buffer) : std::move(buffer);
+            answer.length = static_cast<uint32_t>(answer.data.size());
         }
         return answer;
     }
@@ -34,11 +37,15 @@ struct Win32RegistryKey : RegistryKey {
 
 }  // namespace
 
-std::unique_ptr<RegistryKey> Win32Registry::open(uint32_t root, const std::string& ansiSubKey) {
+std::unique_ptr<RegistryKey> Win32Registry::open(uint32_t root, const std::string& subKey) {
     // The predefined keys are sign-extended 32-bit values.
     HKEY rootKey = reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(root)));
     HKEY key = nullptr;
-    if (RegOpenKeyExA(rootKey, ansiSubKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(rootKey, toAnsi(subKey).bytes.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<Win32RegistryKey>(key);
+}
+
+std::string Win32Registry::binaryAsText(std::string_view bytes) {
+    return fromAnsi(bytes);
 }

@@ -6,10 +6,10 @@
 
 struct Shell {
     virtual ~Shell() = default;
-    // `ansiLink` is in the ANSI code page. Returns ShellExecuteA's answer: above 32 means success.
-    virtual int32_t open(const std::string& ansiLink) = 0;
+    // Returns ShellExecuteA's answer: above 32 means success.
+    virtual int32_t open(const std::string& link) = 0;
 };
 
 struct Win32Shell : Shell {
-    int32_t open(const std::string& ansiLink) override;
+    int32_t open(const std::string& link) override;
 };

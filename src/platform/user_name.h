@@ -7,8 +7,9 @@
 
 struct UserName {
     virtual ~UserName() = default;
-    // The ANSI name without its terminator, or nothing when the call fails (for
-    // instance when the name and its terminator need more than `capacity` bytes).
+    // The name without its terminator, UTF-8, or nothing when the call fails (for
+    // instance when the name and its terminator need more than `capacity` bytes of
+    // the system's code page).
     virtual std::optional<std::string> getUserName(uint32_t capacity) = 0;
 };
 

@@ -1,16 +1,18 @@
 #pragma once
-// The Windows version record, as GetVersionExA fills its extended form.
+// The Windows version record, as GetVersionEx fills its extended form.
 
-#include <array>
 #include <cstdint>
+#include <string>
 
 struct VersionRecord {
     uint32_t majorVersion = 0;
     uint32_t minorVersion = 0;
     uint32_t buildNumber = 0;
     uint32_t platformId = 0;
-    std::array<char, 128> csdVersion{};  // ANSI service-pack text
-    uint8_t productType = 0;             // 1 a workstation, 2 a domain controller, 3 a server
+    // The whole service-pack field, 128 characters in UTF-8: its text, a NUL and
+    // whatever follows it.
+    std::string csdVersion;
+    uint8_t productType = 0;  // 1 a workstation, 2 a domain controller, 3 a server
 };
 
 struct VersionInfo {

@@ -1,25 +1,16 @@
 #include <windows.h>
 
-#include <cstring>
-
+#include "platform/utf16_win32.h"
 #include "platform/version.h"
 
 void Win32VersionInfo::getVersionEx(VersionRecord& record) {
-    OSVERSIONINFOEXA info{};
+    OSVERSIONINFOEXW info{};
     info.dwOSVersionInfoSize = sizeof info;
-    info.dwMajorVersion = record.majorVersion;
-    info.dwMinorVersion = record.minorVersion;
-    info.dwBuildNumber = record.buildNumber;
-    info.dwPlatformId = record.platformId;
-    std::memcpy(info.szCSDVersion, record.csdVersion.data(), sizeof info.szCSDVersion);
-    info.wProductType = record.productType;
-    static_assert(sizeof info.szCSDVersion == sizeof record.csdVersion);
-    static_assert(sizeof info == 156);
-    GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info));
+    if (!GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info))) return;
     record.majorVersion = info.dwMajorVersion;
     record.minorVersion = info.dwMinorVersion;
     record.buildNumber = info.dwBuildNumber;
     record.platformId = info.dwPlatformId;
-    std::memcpy(record.csdVersion.data(), info.szCSDVersion, sizeof info.szCSDVersion);
+    record.csdVersion = narrow(std::wstring_view(info.szCSDVersion, std::size(info.szCSDVersion)));
     record.productType = info.wProductType;
 }

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/automation_win32.h"
 #include "app/machine_report_win32.h"
 #include "app/running_kavrona_win32.h"
 #include "platform/wmic_win32.h"
+#include "support/automation_win32.h"
 
 namespace {
 

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "app/kavrona.h"
-#include "platform/platform_fake.h"
+#include "support/fake_kavrona.h"
 
 namespace {
 
@@ -11,32 +8,28 @@ const std::string kSystem = "Hardware\\Description\\System";
 
 // A machine with one of every source: a real adapter behind an empty one, a two-line
 // BIOS, 512 MiB with 256 MiB free, drives C: and D:, and one processor.
-struct CompleteReport : testing::Test {
-    FakePlatform os;
-    HeadlessView view;
-    Kavrona k{os.platform(), view};
-
+struct CompleteReport : FakeKavrona {
     void SetUp() override {
-        os.environment.variables = {
+        fake.environment.variables = {
             {"COMPUTERNAME", "PC-KANCELAR"}, {"LOGONSERVER", "\\\\DC1"}, {"USERNAME", "jiri"}};
         VersionRecord v;
         v.platformId = 2;
         v.majorVersion = 5;
         v.minorVersion = 1;
-        std::memcpy(v.csdVersion.data(), "Service Pack 3", 15);
-        os.version.record = v;
-        os.network.answer = {AdapterStatus::Ok, {"0.0.0.0", "192.168.1.10"}};
-        auto& system = os.registry.key(kHKeyLocalMachine, kSystem);
+        v.csdVersion = "Service Pack 3";
+        fake.version.record = v;
+        fake.network.answer = {AdapterStatus::Ok, {"0.0.0.0", "192.168.1.10"}};
+        auto& system = fake.registry.key(kHKeyLocalMachine, kSystem);
         system["SystemBiosDate"] = {1, std::string("06/01/26\0", 9), {}};
         system["SystemBiosVersion"] = {7, std::string("VBOX   - 1\0BIOS 2.0\0\0", 21), {}};
-        FakeDrive& c = os.drives.add('C', 0x12AB00CD, "SYSTEM");
+        FakeDrive& c = fake.volumes.add('C', 0x12AB00CD, "SYSTEM");
         c.space = FakeSpace{0, 80023715840, 1048576000};
-        os.drives.add('D', 0x00000001);  // a blank label
-        os.wmi.processors = {{"\\\\PC\\ROOT\\CIMV2:Win32_Processor.DeviceID=\"CPU0\"",
-                              {{"Name", WmiValue::ofText("Procesor X")},
-                               {"Description", WmiValue::ofText("x64 Family 6")},
-                               {"Status", WmiValue{}},
-                               {"CurrentClockSpeed", WmiValue::ofInteger(2800)}}}};
+        fake.volumes.add('D', 0x00000001);  // a blank label
+        fake.wmi.processors = {{"\\\\PC\\ROOT\\CIMV2:Win32_Processor.DeviceID=\"CPU0\"",
+                                {{"Name", WmiValue::ofText("Procesor X")},
+                                 {"Description", WmiValue::ofText("x64 Family 6")},
+                                 {"Status", WmiValue{}},
+                                 {"CurrentClockSpeed", WmiValue::ofInteger(2800)}}}};
         k.start();
     }
     const std::string& report() { return k.form1.tb_Info.text(); }
@@ -96,7 +89,7 @@ TEST_F(CompleteReport, WholeReportToTheByte) {
     EXPECT_EQ(kFirstFive + kProcessorSection, report());
     EXPECT_TRUE(k.form1.cmd_Save.hasFocus());
     EXPECT_EQ("6", k.form1.tb_Forms_show.text());
-    EXPECT_TRUE(os.dialogs.shown.empty());
+    EXPECT_TRUE(fake.dialogs.shown.empty());
 }
 
 TEST_F(CompleteReport, StepsRunNestedInsideTheStartsWrite) {
@@ -145,7 +138,7 @@ TEST_F(CompleteReport, SecondRunStartsAfreshAfterTheWindowClosed) {
     EXPECT_EQ(kFirstFive, report());  // the note is gone: the start clears the box
     k.procesor.cmd_Write.click();
     EXPECT_EQ(kFirstFive + kProcessorSection, report());
-    EXPECT_EQ(2, os.wmi.times("connect"));
+    EXPECT_EQ(2, fake.wmi.times("connect"));
 }
 
 TEST_F(CompleteReport, RerunWhileTheProcessorWindowIsOpenOnlyBringsItToTheFront) {
@@ -156,7 +149,7 @@ TEST_F(CompleteReport, RerunWhileTheProcessorWindowIsOpenOnlyBringsItToTheFront)
 
     k.form1.cmd_Print_on_listbox.click();
     EXPECT_EQ(kFirstFive, report());
-    EXPECT_EQ(1, os.wmi.times("connect"));  // not loaded again
+    EXPECT_EQ(1, fake.wmi.times("connect"));  // not loaded again
     EXPECT_EQ("upraveno", k.procesor.txtCPU.text());
     EXPECT_EQ(&k.procesor, k.app.active());
     EXPECT_TRUE(k.procesor.cmd_Write.hasFocus());
@@ -168,8 +161,8 @@ TEST_F(CompleteReport, BiosButtonBetweenRunsKeepsTheStepAndTheNextRunHasItsBiosS
     k.form1.cmd_Print_on_listbox.click();
     k.procesor.cmd_Close.click();
     k.form1.cmd_Show_Bios.click();
-    ASSERT_EQ(1u, os.dialogs.shown.size());
-    EXPECT_EQ("VBOX   - 1\r\nBIOS 2.0", os.dialogs.shown[0].text);
+    ASSERT_EQ(1u, fake.dialogs.shown.size());
+    EXPECT_EQ("VBOX   - 1\r\nBIOS 2.0", fake.dialogs.shown[0].text);
     EXPECT_EQ("6", k.form1.tb_Forms_show.text());
     EXPECT_EQ("Ano", k.form1.tb_Bios_info.text());
 
@@ -179,12 +172,12 @@ TEST_F(CompleteReport, BiosButtonBetweenRunsKeepsTheStepAndTheNextRunHasItsBiosS
 }
 
 TEST_F(CompleteReport, WmiFailureShowsItsBoxAndTheRestOfTheReportStands) {
-    os.wmi.failing["connect"] = "Přístup odepřen.";
+    fake.wmi.failing["connect"] = "Přístup odepřen.";
     k.form1.cmd_Print_on_listbox.click();
-    ASSERT_EQ(1u, os.dialogs.shown.size());
+    ASSERT_EQ(1u, fake.dialogs.shown.size());
     EXPECT_EQ("Informace se nepodařilo zjistit. Nastala chyba: Přístup odepřen.",
-              os.dialogs.shown[0].text);
-    EXPECT_EQ("WMI Demo", os.dialogs.shown[0].title);
+              fake.dialogs.shown[0].text);
+    EXPECT_EQ("WMI Demo", fake.dialogs.shown[0].title);
     EXPECT_EQ(kFirstFive, report());
     EXPECT_TRUE(k.procesor.visible());
     k.procesor.cmd_Write.click();

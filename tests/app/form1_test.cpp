@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "app/kavrona.h"
-#include "platform/platform_fake.h"
+#include "support/fake_kavrona.h"
 
 namespace {
 
-struct Form1Test : testing::Test {
-    FakePlatform os;
-    HeadlessView view;
-    Kavrona k{os.platform(), view};
-};
+struct Form1Test : FakeKavrona {};
 
 TEST_F(Form1Test, StartUpState) {
-    os.folder.folder = "D:\\Nástroje\\Kavrona";
+    fake.folder.folder = "D:\\Nástroje\\Kavrona";
     k.start();
     EXPECT_EQ("", k.form1.tb_Info.text());
     EXPECT_EQ("D:\\Nástroje\\Kavrona\\Kavrona.txt", k.form1.tb_Txt_DIR.text());
@@ -24,21 +19,21 @@ TEST_F(Form1Test, StartUpState) {
     EXPECT_TRUE(k.form1.visible());
     EXPECT_EQ(&k.form1, k.app.active());
     EXPECT_TRUE(k.form1.cmd_Print_on_listbox.hasFocus());  // tab index 0
-    EXPECT_TRUE(os.dialogs.shown.empty());
+    EXPECT_TRUE(fake.dialogs.shown.empty());
 }
 
 TEST_F(Form1Test, LinksOpenThroughTheShellAndFailuresStaySilent) {
     k.start();
-    os.shell.answer = 2;  // no program for the link
+    fake.shell.answer = 2;  // no program for the link
     k.form1.lb_email.click();
     k.form1.lb_www.click();
     EXPECT_EQ((std::vector<std::string>{"mailto:info@kavrona.cz", "http://www.kavrona.cz"}),
-              os.shell.opened);
-    EXPECT_TRUE(os.dialogs.shown.empty());
+              fake.shell.opened);
+    EXPECT_TRUE(fake.dialogs.shown.empty());
 }
 
 TEST_F(Form1Test, SingleFactButtonsLeaveTheReportAsItWas) {
-    os.user.name = "jiri";
+    fake.user.name = "jiri";
     k.start();
     const std::string report = "Computer Name: X\r\n\r\nruční poznámka\r\n";
     k.form1.tb_Info.setText(report);
@@ -57,7 +52,7 @@ TEST_F(Form1Test, CloseEndsTheProgramWithoutAQuestion) {
     k.form1.cmd_End.click();
     EXPECT_FALSE(k.form1.loaded());
     EXPECT_TRUE(k.app.ended());
-    EXPECT_TRUE(os.dialogs.shown.empty());
+    EXPECT_TRUE(fake.dialogs.shown.empty());
 }
 
 }  // namespace

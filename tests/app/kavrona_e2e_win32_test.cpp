@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/automation_win32.h"
 #include "app/running_kavrona_win32.h"
 #include "platform/utf16_win32.h"
+#include "support/automation_win32.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "app/automation_win32.h"
 #include "app/running_kavrona_win32.h"
 #include "platform/late_bound_win32.h"
+#include "support/automation_win32.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <thread>
 
-#include "app/real_program_win32.h"
+#include "support/real_program_win32.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/real_program_win32.h"
+#include "support/real_program_win32.h"
 
 namespace {
 

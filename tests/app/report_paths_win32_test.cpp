@@ -16,10 +16,10 @@
 #include <map>
 #include <set>
 
-#include "app/real_program_win32.h"
 #include "app/report_record_win32.h"
 #include "platform/system_reason_win32.h"
 #include "platform/utf16_win32.h"
+#include "support/real_program_win32.h"
 
 namespace fs = std::filesystem;
 

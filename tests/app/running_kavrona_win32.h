@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "app/automation_win32.h"
+#include "support/automation_win32.h"
 
 inline constexpr const char* kMainCaption = "Kavrona - www.kavrona.cz";
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/fake_kavrona.h"
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"
+#include "support/fake_kavrona.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <iterator>
 #include <regex>
 
-#include "app/real_program_win32.h"
 #include "app/report_record_win32.h"
+#include "support/real_program_win32.h"
 
 namespace fs = std::filesystem;
 

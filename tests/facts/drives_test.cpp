@@ -1,11 +1,7 @@
 #include "facts/drives.h"
-#include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 
-#include "app/step_alone.h"
-
-#include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
 using namespace std::string_literals;
@@ -59,12 +55,38 @@ TEST(DriveFigures, RawFigures) {
     for (const auto& c : cases) EXPECT_EQ(c.text, rawFigure(c.bytes, c.separator)) << c.bytes;
 }
 
-struct DrivesSection : FakeKavrona {
-    void SetUp() override {
-        k.start();
-        atStepAlone(k.form1, "5");
+TEST(WordHalves, SignedHalvesOfAValue) {
+    const struct {
+        uint32_t dw;
+        int16_t hi, lo;
+    } cases[] = {
+        {0x1234FFFF, 0x1234, -1},
+        {0xFFFF0000, -1, 0},
+        {0x80000000, -32768, 0},
+        {0x17FFF, 1, 32767},
+        {0x18000, 1, -32768},
+        {0xFFFF, 0, -1},
+        {0, 0, 0},
+        {0xFFFFFFFF, -1, -1},
+        {0x7FFF8000, 32767, -32768},
+    };
+    for (const auto& c : cases) {
+        auto dw = static_cast<int32_t>(c.dw);
+        EXPECT_EQ(c.hi, GetHiWord(dw)) << std::hex << c.dw;
+        EXPECT_EQ(c.lo, GetLoWord(dw)) << std::hex << c.dw;
     }
-    std::string report() { return k.form1.tb_Info.text(); }
+}
+
+struct DrivesSection : testing::Test {
+    FakePlatform fake;
+
+    std::string report() { return drivesSection(gatherDrives(fake.volumes, fake.regional)); }
+    std::vector<std::string> rootBoxes() {
+        std::vector<std::string> boxes;
+        for (const DriveRoot& drive : gatherDriveRoots(fake.volumes))
+            boxes.push_back(driveRootBox(drive));
+        return boxes;
+    }
     std::string reportedRoots() {  // "CE" when C:\ and E:\ have blocks
         std::string out, text = report(), head = "Statistika pro Disk: ";
         for (size_t at = text.find(head); at != std::string::npos; at = text.find(head, at + 1))
@@ -73,13 +95,11 @@ struct DrivesSection : FakeKavrona {
     }
 };
 
-TEST_F(DrivesSection, BlockToTheByteAndStepAdvance) {
-    FakeDrive& c = fake.drives.add('C', 0x12AB00CD, "SYSTEM");
+TEST_F(DrivesSection, BlockToTheByte) {
+    FakeDrive& c = fake.volumes.add('C', 0x12AB00CD, "SYSTEM");
     c.space = FakeSpace{5, 80023715840, 1048577000};
-    k.form1.tb_Info.setText("Volná paměť:  515 MB");
-    k.form1.Info_o_HDD();
     EXPECT_EQ(
-        "Volná paměť:  515 MB\r\n\r\n"
+        "\r\n\r\n"
         "Statistika pro Disk: C:\\\r\n"
         "Typ: Pevný disk.\r\n"
         "Jmenovka: SYSTEM\r\n"
@@ -87,13 +107,11 @@ TEST_F(DrivesSection, BlockToTheByteAndStepAdvance) {
         "Celkové místo na svazku s FAT32: 8002371,584 ( 76 GB )\r\n"
         "Volné místo na svazku s FAT32:     104857,7 ( 1 GB )\r\n",
         report());
-    EXPECT_EQ("6", k.form1.tb_Forms_show.text());
 }
 
 TEST_F(DrivesSection, BlocksAreSeparatedByTwoEmptyLines) {
-    fake.drives.add('C', 1);
-    fake.drives.add('D', 2);
-    k.form1.Info_o_HDD();
+    fake.volumes.add('C', 1);
+    fake.volumes.add('D', 2);
     EXPECT_NE(std::string::npos,
               report().find("( 0 MB )\r\n\r\n\r\nStatistika pro Disk: D:\\\r\n"));
 }
@@ -109,126 +127,104 @@ TEST_F(DrivesSection, RepeatSerialRule) {
         {{{'C', 7}, {'E', 8}}, {'D'}, "CE"}, {{{'A', 7}, {'Z', 7}}, {'D', 'W'}, "A"},
     };
     for (const auto& c : cases) {
-        fake.drives.drives.clear();
-        for (auto [letter, serial] : c.readable) fake.drives.add(letter, serial);
-        for (char letter : c.unreadable) fake.drives.drives[letter] = FakeDrive{};
-        k.form1.tb_Info.setText("");
-        k.form1.Info_o_HDD();
+        fake.volumes.drives.clear();
+        for (auto [letter, serial] : c.readable) fake.volumes.add(letter, serial);
+        for (char letter : c.unreadable) fake.volumes.drives[letter] = FakeDrive{};
         EXPECT_EQ(c.reported, reportedRoots()) << c.reported;
     }
 }
 
 TEST_F(DrivesSection, NetworkDrivesAreQueriedButLeftOut) {
-    fake.drives.add('C', 1);
-    fake.drives.add('F', 2).type = kDriveRemote;
-    fake.drives.add('G', 3);
-    k.form1.Info_o_HDD();
+    fake.volumes.add('C', 1);
+    fake.volumes.add('F', 2).type = kDriveRemote;
+    fake.volumes.add('G', 3);
     EXPECT_EQ("CG", reportedRoots());
     std::vector<std::string> fCalls;
-    for (const auto& call : fake.drives.calls)
+    for (const auto& call : fake.volumes.calls)
         if (call.ends_with("F:\\")) fCalls.push_back(call);
     EXPECT_EQ((std::vector<std::string>{"volume F:\\", "space F:\\", "type F:\\"}), fCalls);
 }
 
 TEST_F(DrivesSection, XAndYAreNeverProbed) {
-    for (char letter : {'W', 'X', 'Y', 'Z'}) fake.drives.add(letter, letter);
-    k.form1.Info_o_HDD();
+    for (char letter : {'W', 'X', 'Y', 'Z'}) fake.volumes.add(letter, letter);
     EXPECT_EQ("WZ", reportedRoots());
-    std::vector<char> letters = fake.drives.probed();
+    std::vector<char> letters = fake.volumes.probed();
     EXPECT_EQ(std::string("ABCDEFGHIJKLMNOPQRSTUVWZ"), std::string(letters.begin(), letters.end()));
 }
 
 TEST_F(DrivesSection, Labels) {
     const struct {
-        std::string ansi;
+        std::string label;
         const char* shown;
     } cases[] = {
         {"", "(no label)"},
         {"   ", "(no label)"},
         {" Data ", " Data "},
-        {"\x8Akoda", "Škoda"},
+        {"Škoda", "Škoda"},
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ012345",
          "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},  // 32, NTFS's most
     };
     for (const auto& c : cases) {
-        fake.drives.drives.clear();
-        fake.drives.add('C', 1, c.ansi);
-        k.form1.tb_Info.setText("");
-        k.form1.Info_o_HDD();
+        fake.volumes.drives.clear();
+        fake.volumes.add('C', 1, c.label);
         EXPECT_NE(std::string::npos, report().find("\r\nJmenovka: "s + c.shown + "\r\n"))
             << c.shown;
     }
 }
 
 TEST_F(DrivesSection, AFailingSpaceQueryShowsZeroNotThePreviousDrive) {
-    fake.drives.add('C', 1).space = FakeSpace{1, 80023715840, 1048577000};
-    fake.drives.add('D', 2).space.reset();
-    k.form1.Info_o_HDD();
+    fake.volumes.add('C', 1).space = FakeSpace{1, 80023715840, 1048577000};
+    fake.volumes.add('D', 2).space.reset();
     std::string d = report().substr(report().find("Disk: D:\\"));
     EXPECT_NE(std::string::npos,
               d.find("FAT32: 0 ( 0 MB )\r\nVolné místo na svazku s FAT32:     0 ( 0 MB )"));
 }
 
 TEST_F(DrivesSection, SeparatorOfTheRegionalSettings) {
-    fake.drives.add('C', 1).space = FakeSpace{0, 1234500, 5600};
+    fake.volumes.add('C', 1).space = FakeSpace{0, 1234500, 5600};
     fake.regional.separator = ".";
-    k.form1.Info_o_HDD();
     EXPECT_NE(std::string::npos, report().find("FAT32: 123.45 ( 1 MB )\r\n"));
     EXPECT_NE(std::string::npos, report().find("FAT32:     0.56 ( 0 MB )\r\n"));
 }
 
-TEST_F(DrivesSection, NoReadableDriveStillAdvances) {
-    fake.drives.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
-    k.form1.tb_Info.setText("R");
-    k.form1.Info_o_HDD();
-    EXPECT_EQ("R", report());
-    EXPECT_EQ("6", k.form1.tb_Forms_show.text());
+TEST_F(DrivesSection, NoReadableDriveGivesNothing) {
+    fake.volumes.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
+    EXPECT_EQ("", report());
 }
 
 struct HarddiskButton : DrivesSection {};
 
 TEST_F(HarddiskButton, OneBoxPerRootWithItsType) {
-    fake.drives.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
-    fake.drives.add('C', 1);
-    fake.drives.add('E', 2).type = kDriveRemovable;
-    fake.drives.add('F', 3).type = kDriveRemote;
-    fake.drives.add('X', 4).type = kDriveCdRom;
-    k.form1.tb_Info.setText("R");
-    k.form1.cmd_Harddisk.click();
+    fake.volumes.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
+    fake.volumes.add('C', 1);
+    fake.volumes.add('E', 2).type = kDriveRemovable;
+    fake.volumes.add('F', 3).type = kDriveRemote;
+    fake.volumes.add('X', 4).type = kDriveCdRom;
     EXPECT_EQ((std::vector<std::string>{" A:\\ - Disketa.", " C:\\ - Pevný disk.",
                                         " E:\\ - Výměnný disk.", " F:\\ - Připojený (síťový) disk.",
                                         " X:\\ - CD-ROM disk."}),
-              fake.dialogs.texts());
-    for (const auto& box : fake.dialogs.shown) {
-        EXPECT_EQ(0, box.style);
-        EXPECT_EQ("Kavrona", box.title);
-    }
-    EXPECT_EQ("R", report());
-    EXPECT_EQ("5", k.form1.tb_Forms_show.text());
+              rootBoxes());
 }
 
 TEST_F(HarddiskButton, EveryRootOfALongList) {
-    for (char letter = 'A'; letter <= 'Z'; ++letter) fake.drives.add(letter, letter);
-    k.form1.cmd_Harddisk.click();
-    ASSERT_EQ(26u, fake.dialogs.shown.size());
-    EXPECT_EQ(" Z:\\ - Pevný disk.", fake.dialogs.shown.back().text);
+    for (char letter = 'A'; letter <= 'Z'; ++letter) fake.volumes.add(letter, letter);
+    std::vector<std::string> boxes = rootBoxes();
+    ASSERT_EQ(26u, boxes.size());
+    EXPECT_EQ(" Z:\\ - Pevný disk.", boxes.back());
 }
 
 TEST_F(HarddiskButton, AFailingListShowsNothing) {
-    fake.drives.add('C', 1);
-    fake.drives.listFails = true;
-    k.form1.cmd_Harddisk.click();
-    EXPECT_TRUE(fake.dialogs.shown.empty());
+    fake.volumes.add('C', 1);
+    fake.volumes.listFails = true;
+    EXPECT_TRUE(rootBoxes().empty());
 }
 
-// The drives fact alone, without the program's windows.
-TEST(DrivesFound, EachDriveKeepsItsOwnCountsAndAFailedQueryLeavesNone) {
-    FakePlatform fake;
-    fake.drives.add('C', 1, "SYSTEM").space = FakeSpace{5, 80023715840, 1048577000};
-    fake.drives.add('D', 2).space.reset();
-    fake.drives.add('E', 2);  // the same serial as D: the same volume again
+TEST_F(DrivesSection, EachDriveKeepsItsOwnCountsAndAFailedQueryLeavesNone) {
+    fake.volumes.add('C', 1, "SYSTEM").space = FakeSpace{5, 80023715840, 1048577000};
+    fake.volumes.add('D', 2).space.reset();
+    fake.volumes.add('E', 2);  // the same serial as D: the same volume again
     fake.regional.separator = ",";
-    DrivesFound found = gatherDrives(fake.drives, fake.regional, fake.ansi);
+    DrivesFound found = gatherDrives(fake.volumes, fake.regional);
     ASSERT_EQ(2u, found.drives.size());
     EXPECT_EQ("C:\\", found.drives[0].root);
     EXPECT_EQ("SYSTEM", found.drives[0].label);

@@ -32,9 +32,8 @@ TEST_F(DiskNameAndType, TypeTexts) {
         {0xFFFFFFFF, "C:\\", ""},
     };
     for (const auto& c : cases) {
-        fake.drives.drives[static_cast<char>(std::toupper(c.root[0]))].type = c.code;
-        EXPECT_EQ(c.text, GetDriveTypeText(fake.drives, fake.ansi, c.root))
-            << c.code << ' ' << c.root;
+        fake.volumes.drives[static_cast<char>(std::toupper(c.root[0]))].type = c.code;
+        EXPECT_EQ(c.text, GetDriveTypeText(fake.volumes, c.root)) << c.code << ' ' << c.root;
     }
 }
 
@@ -47,15 +46,15 @@ TEST_F(DiskNameAndType, NextDriveTakesTheFirstRootOff) {
 }
 
 TEST_F(DiskNameAndType, DriveListAsTheSystemWritesIt) {
-    for (char letter : {'A', 'C', 'D'}) fake.drives.add(letter, 1);
-    EXPECT_EQ("A:\\\0C:\\\0D:\\\0\0"s, GetDriveList(fake.drives, fake.ansi));
+    for (char letter : {'A', 'C', 'D'}) fake.volumes.add(letter, 1);
+    EXPECT_EQ("A:\\\0C:\\\0D:\\\0\0"s, GetDriveList(fake.volumes));
 }
 
 TEST_F(DiskNameAndType, ALongListIsAskedForAgainWithTheSizeNeeded) {
-    for (char letter = 'C'; letter <= 'T'; ++letter) fake.drives.add(letter, 1);
-    std::string list = GetDriveList(fake.drives, fake.ansi);
+    for (char letter = 'C'; letter <= 'T'; ++letter) fake.volumes.add(letter, 1);
+    std::string list = GetDriveList(fake.volumes);
     EXPECT_EQ(18u * 4 + 1, list.size());
     EXPECT_TRUE(list.starts_with("C:\\\0D:\\\0"s));
     EXPECT_TRUE(list.ends_with("T:\\\0\0"s));
-    EXPECT_EQ(2, std::count(fake.drives.calls.begin(), fake.drives.calls.end(), "list"));
+    EXPECT_EQ(2, std::count(fake.volumes.calls.begin(), fake.volumes.calls.end(), "list"));
 }

@@ -1,9 +1,7 @@
 #include "facts/system_folders.h"
-#include "app/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 
-#include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
 namespace {
@@ -16,35 +14,23 @@ TEST(CutAtNull, CutsAtTheFirstZero) {
     EXPECT_EQ("", Module1::CutAtNull(""));
 }
 
-struct WindowsDirsTest : FakeKavrona {
-    void SetUp() override {
-        k.start();
-        k.form1.tb_Info.setText("report");
-    }
-};
-
-TEST_F(WindowsDirsTest, ThreeBoxesInOrder) {
-    k.form1.Command2.click();
+TEST(WindowsDirsTest, ThreeBoxesInOrder) {
+    FakeDirectories folders;
     EXPECT_EQ(
         (std::vector<std::string>{"C:\\WINDOWS", "C:\\WINDOWS\\TEMP\\", "C:\\WINDOWS\\system32"}),
-        fake.dialogs.texts());
-    EXPECT_EQ("WTS", fake.systemFolders.asked);
-    for (const ShownMessage& m : fake.dialogs.shown) {
-        EXPECT_EQ(kOkOnly, m.style);
-        EXPECT_EQ("Kavrona", m.title);
-    }
-    EXPECT_EQ("report", k.form1.tb_Info.text());
+        Module1::WindowsDirBoxes(Module1::GetWindowsDirs(folders)));
+    EXPECT_EQ("WTS", folders.asked);
 }
 
-TEST_F(WindowsDirsTest, FolderOf255FitsAnd256GivesSpaces) {
+TEST(WindowsDirsTest, FolderOf255FitsAnd256GivesSpaces) {
+    FakeDirectories folders;
     std::string fits = "C:\\" + std::string(252, 'w');
     std::string tooLong = "C:\\" + std::string(253, 't');
-    fake.systemFolders.windows = fits;
-    fake.systemFolders.temp = tooLong;
-    fake.systemFolders.system = "C:\\Okna\xE8";  // ANSI bytes, "č" in Windows-1250
-    k.form1.Command2.click();
+    folders.windows = fits;
+    folders.temp = tooLong;
+    folders.system = "C:\\Oknač";
     EXPECT_EQ((std::vector<std::string>{fits, std::string(256, ' '), "C:\\Oknač"}),
-              fake.dialogs.texts());
+              Module1::WindowsDirBoxes(Module1::GetWindowsDirs(folders)));
 }
 
 }  // namespace

@@ -7,9 +7,8 @@
 
 #include <algorithm>
 
-#include "app/step_alone.h"
-
-#include "app/real_program_win32.h"
+#include "facts/drives.h"
+#include "platform/platform_win32.h"
 #include "platform/wine_drives_win32.h"
 
 namespace {
@@ -58,8 +57,7 @@ std::string box(char letter, const char* typeText) {
 
 struct TwentyDrives : testing::Test {
     wine_drives::MadeDrives made;
-    RealProgram program;
-    Form1& form1 = program.k.form1;
+    Win32Platform real;
 
     void SetUp() override {
         if (!wine_drives::underWine())
@@ -72,19 +70,17 @@ struct TwentyDrives : testing::Test {
 };
 
 TEST_F(TwentyDrives, EveryRootGetsItsBox) {
-    form1.cmd_Harddisk.click();
+    std::vector<std::string> boxes;
+    for (const DriveRoot& drive : gatherDriveRoots(real.volumes))
+        boxes.push_back(driveRootBox(drive));
     std::vector<std::string> expected = {" C:\\ - Pevný disk."};
     for (const MadeDrive& d : kMade) expected.push_back(box(d.letter, d.typeText));
     expected.push_back(" Z:\\ - Pevný disk.");
-    EXPECT_EQ(expected, program.dialogs.texts());
-    EXPECT_EQ("", form1.tb_Info.text());
+    EXPECT_EQ(expected, boxes);
 }
 
 TEST_F(TwentyDrives, SectionHasABlockForEachDriveItTakes) {
-    atStepAlone(form1, "5");
-    form1.Info_o_HDD();
-    const std::string& section = form1.tb_Info.text();
-    EXPECT_EQ("6", form1.tb_Forms_show.text());
+    const std::string section = drivesSection(gatherDrives(real.volumes, real.regional));
     size_t at = section.find("Statistika pro Disk: C:\\\r\n");
     ASSERT_EQ(4u, at);
     for (const MadeDrive& d : kMade) {

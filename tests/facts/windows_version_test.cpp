@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
+#include "facts/windows_version.h"
 
-#include "app/step_alone.h"
+#include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "app/kavrona.h"
 #include "platform/platform_fake.h"
 
 namespace {
@@ -14,26 +13,14 @@ VersionRecord record(uint32_t platformId, uint32_t major, uint32_t minor, const 
     r.platformId = platformId;
     r.majorVersion = major;
     r.minorVersion = minor;
-    r.csdVersion.fill('\0');
-    std::memcpy(r.csdVersion.data(), csd, std::strlen(csd));
+    r.csdVersion = std::string(csd) + std::string(128 - std::strlen(csd), '\0');
     return r;
 }
 
 struct WindowsVersionTest : testing::Test {
-    FakePlatform os;
-    HeadlessView view;
-    Kavrona k{os.platform(), view};
+    FakeVersionInfo version;
 
-    void SetUp() override {
-        os.environment.variables = {{"COMPUTERNAME", "PC-KANCELAR"},
-                                    {"LOGONSERVER", "\\\\PC-KANCELAR"},
-                                    {"USERNAME", "Jiří"}};
-        k.start();
-    }
-    std::string versionBox() {
-        k.form1.cmd_ver_win.click();
-        return os.dialogs.shown.back().text;
-    }
+    std::string versionName() { return GetWindowsVersionName(gatherWindowsVersion(version)); }
 };
 
 TEST_F(WindowsVersionTest, NamesFromTheVersionTable) {
@@ -59,8 +46,8 @@ TEST_F(WindowsVersionTest, NamesFromTheVersionTable) {
         {3, 5, 1, "Chyba"},
     };
     for (const Case& c : cases) {
-        os.version.record = record(c.platformId, c.major, c.minor, "SP");
-        EXPECT_EQ(std::string(c.name) + " - SP", versionBox())
+        version.record = record(c.platformId, c.major, c.minor, "SP");
+        EXPECT_EQ(std::string(c.name) + " - SP", versionName())
             << c.platformId << " " << c.major << "." << c.minor;
     }
 }
@@ -102,106 +89,36 @@ TEST_F(WindowsVersionTest, LaterVersionsNamedByProductTypeAndBuild) {
         VersionRecord r = record(2, c.major, c.minor, "");
         r.buildNumber = c.build;
         r.productType = c.productType;
-        os.version.record = r;
-        EXPECT_EQ(std::string(c.name) + " - ", versionBox())
+        version.record = r;
+        EXPECT_EQ(std::string(c.name) + " - ", versionName())
             << c.major << "." << c.minor << " build " << c.build << " type " << +c.productType;
     }
 }
 
 TEST_F(WindowsVersionTest, ServicePackTextIsCutAtItsFirstNul) {
-    os.version.record = record(2, 5, 1, "Service Pack 3");
-    EXPECT_EQ("Windows XP - Service Pack 3", versionBox());
-    os.version.record = record(2, 5, 1, "");
-    EXPECT_EQ("Windows XP - ", versionBox());
-    os.version.record = record(2, 5, 1, "  spaced  ");
-    EXPECT_EQ("Windows XP -   spaced  ", versionBox());
+    version.record = record(2, 5, 1, "Service Pack 3");
+    EXPECT_EQ("Windows XP - Service Pack 3", versionName());
+    version.record = record(2, 5, 1, "");
+    EXPECT_EQ("Windows XP - ", versionName());
+    version.record = record(2, 5, 1, "  spaced  ");
+    EXPECT_EQ("Windows XP -   spaced  ", versionName());
 }
 
 TEST_F(WindowsVersionTest, ServicePackFieldWithoutNulIsTakenWhole) {
     VersionRecord r = record(2, 5, 1, "");
-    r.csdVersion.fill('x');
-    os.version.record = r;
-    EXPECT_EQ("Windows XP - " + std::string(128, 'x'), versionBox());
+    r.csdVersion.assign(128, 'x');
+    version.record = r;
+    EXPECT_EQ("Windows XP - " + std::string(128, 'x'), versionName());
 }
 
 TEST_F(WindowsVersionTest, FailingCallLeavesTheSetUpRecord) {
-    os.version.record.reset();
-    EXPECT_EQ("Chyba - " + std::string(128, ' '), versionBox());
+    version.record.reset();
+    EXPECT_EQ("Chyba - " + std::string(128, ' '), versionName());
 }
 
-TEST_F(WindowsVersionTest, ServicePackTextComesFromTheAnsiCodePage) {
-    os.version.record = record(2, 5, 1, "Aktualizace \xE8\xED\x73lo 2");  // "číslo" in 1250
-    EXPECT_EQ("Windows XP - Aktualizace číslo 2", versionBox());
-}
-
-TEST_F(WindowsVersionTest, SingleFactBoxesHaveNoIconAndTheProgramTitle) {
-    os.version.record = record(2, 5, 1, "");
-    os.user.name = "jiri";
-    k.form1.cmd_ver_win.click();
-    k.form1.cmd_Username.click();
-    k.form1.cmd_Logon_info.click();
-    ASSERT_EQ(5u, os.dialogs.shown.size());
-    for (const ShownMessage& m : os.dialogs.shown) {
-        EXPECT_EQ(0, m.style);
-        EXPECT_EQ("Kavrona", m.title);
-    }
-}
-
-TEST_F(WindowsVersionTest, UserBoxShowsTheSignedOnUser) {
-    os.user.name = std::string("Ji\xF8\xED");  // "Jiří" in 1250
-    k.form1.cmd_Username.click();
-    ASSERT_EQ(1u, os.dialogs.shown.size());
-    EXPECT_EQ("Jiří", os.dialogs.shown[0].text);
-    EXPECT_EQ(std::vector<uint32_t>{199}, os.user.capacities);
-}
-
-TEST_F(WindowsVersionTest, UserBoxIsEmptyWhenTheNameCannotBeRead) {
-    os.user.name = std::string(199, 'u');  // with its terminator it needs 200
-    k.form1.cmd_Username.click();
-    ASSERT_EQ(1u, os.dialogs.shown.size());
-    EXPECT_EQ("", os.dialogs.shown[0].text);
-}
-
-TEST_F(WindowsVersionTest, LogonInfoShowsThreeBoxesInItsOwnOrder) {
-    k.form1.cmd_Logon_info.click();
-    EXPECT_EQ((std::vector<std::string>{"Computer Name: PC-KANCELAR",
-                                        "Logon Server: \\\\PC-KANCELAR", "User Name: Jiří"}),
-              os.dialogs.texts());
-}
-
-TEST_F(WindowsVersionTest, LogonInfoWithoutLogonServerStillShowsItsLabel) {
-    os.environment.variables.erase("LOGONSERVER");
-    k.form1.cmd_Logon_info.click();
-    ASSERT_EQ(3u, os.dialogs.shown.size());
-    EXPECT_EQ("Logon Server: ", os.dialogs.shown[1].text);
-}
-
-TEST_F(WindowsVersionTest, LogonSectionToTheByteAndItsStepAdvance) {
-    os.version.record = record(2, 5, 1, "Service Pack 2");
-    atStepAlone(k.form1, "1");
-    k.form1.LogOn_a_Win();
-    EXPECT_EQ(
-        "Computer Name: PC-KANCELAR\r\n"
-        "User Name: Jiří\r\n"
-        "Logon Server: \\\\PC-KANCELAR\r\n"
-        "\r\n"
-        "Verze Windows: Windows XP - Service Pack 2\r\n"
-        "\r\n",
-        k.form1.tb_Info.text());
-    EXPECT_EQ("2", k.form1.tb_Forms_show.text());
-}
-
-TEST_F(WindowsVersionTest, LogonSectionIsAppendedAfterWhatTheReportHolds) {
-    os.environment.variables.clear();
-    k.form1.tb_Info.setText("před");
-    atStepAlone(k.form1, "x");
-    k.form1.LogOn_a_Win();
-    EXPECT_EQ(
-        "před"
-        "Computer Name: \r\nUser Name: \r\nLogon Server: \r\n\r\nVerze Windows: Chyba - " +
-            std::string(128, ' ') + "\r\n\r\n",
-        k.form1.tb_Info.text());
-    EXPECT_EQ("x", k.form1.tb_Forms_show.text());  // not a number: the report stops here
+TEST_F(WindowsVersionTest, ServicePackTextKeepsItsLetters) {
+    version.record = record(2, 5, 1, "Aktualizace číslo 2");
+    EXPECT_EQ("Windows XP - Aktualizace číslo 2", versionName());
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "app/automation_win32.h"
 #include "platform/utf16_win32.h"
+#include "support/automation_win32.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/step_alone.h"
+#include "support/step_alone.h"
 
 #include <set>
 
-#include "app/real_program_win32.h"
+#include "support/real_program_win32.h"
 
 namespace {
 

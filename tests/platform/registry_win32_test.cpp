@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/step_alone.h"
+#include "support/step_alone.h"
 
 #include <optional>
 
-#include "app/real_program_win32.h"
 #include "facts/bios.h"
+#include "support/real_program_win32.h"
 
 using namespace std::string_literals;
 
@@ -66,7 +66,7 @@ TEST_F(WineBiosRegistry, TextDateAndTwoEntryVersion) {
     set("SystemBiosDate", REG_SZ, "07/15/95\0"s);
     set("SystemBiosVersion", REG_MULTI_SZ, "AMI BIOS\0Ver 1.0\0\0"s);
     std::string date, version;
-    EXPECT_FALSE(GetBiosInfo(bios().registry, bios().ansi, date, version));
+    EXPECT_FALSE(GetBiosInfo(bios().registry, date, version));
     EXPECT_EQ("07/15/95", date);
     EXPECT_EQ("AMI BIOS\0Ver 1.0"s, version);
 
@@ -78,7 +78,7 @@ TEST_F(WineBiosRegistry, NumberVersion) {
     set("SystemBiosDate", REG_SZ, "07/15/95\0"s);
     set("SystemBiosVersion", REG_DWORD, "\x78\x56\x34\x12"s);
     std::string date, version;
-    EXPECT_FALSE(GetBiosInfo(bios().registry, bios().ansi, date, version));
+    EXPECT_FALSE(GetBiosInfo(bios().registry, date, version));
     EXPECT_EQ("305419896", version);
 }
 
@@ -86,7 +86,7 @@ TEST_F(WineBiosRegistry, MissingValuesLeaveBothTextsAlone) {
     remove("SystemBiosDate");
     set("SystemBiosVersion", REG_SZ, "V2\0"s);
     std::string date = "d", version = "v";
-    std::optional<RegistryError> e = GetBiosInfo(bios().registry, bios().ansi, date, version);
+    std::optional<RegistryError> e = GetBiosInfo(bios().registry, date, version);
     ASSERT_TRUE(e);
     EXPECT_EQ(kUnknownValueType, e->number);
     EXPECT_EQ("d", date);
@@ -98,7 +98,7 @@ TEST_F(WineBiosRegistry, VersionLongerThanTheFirstBuffer) {
     set("SystemBiosDate", REG_SZ, "07/15/95\0"s);
     set("SystemBiosVersion", REG_SZ, text + '\0');
     std::string date, version;
-    EXPECT_FALSE(GetBiosInfo(bios().registry, bios().ansi, date, version));
+    EXPECT_FALSE(GetBiosInfo(bios().registry, date, version));
     EXPECT_EQ(text, version);
 }
 
@@ -170,8 +170,7 @@ TEST_F(WineBiosRegistry, OddVersionValuesShowWhatCanBeRead) {
         set("SystemBiosVersion", v.type, v.data);
         RealProgram fresh;
         std::string date, version;
-        std::optional<RegistryError> e =
-            GetBiosInfo(fresh.k.bios.registry, fresh.k.bios.ansi, date, version);
+        std::optional<RegistryError> e = GetBiosInfo(fresh.k.bios.registry, date, version);
         EXPECT_EQ(v.error, e ? e->number : 0);
         EXPECT_EQ("07/15/95", date);
 

@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "app/step_alone.h"
+#include <algorithm>
 
-#include "app/real_program_win32.h"
+#include "facts/drives.h"
+#include "platform/platform_win32.h"
 #include "platform/wine_drives_win32.h"
 
 struct WineDrives : testing::Test {
     wine_drives::MadeDrives made;
-    RealProgram program;
+    Win32Platform real;
 
     void SetUp() override {
         if (!wine_drives::underWine())
@@ -20,12 +21,7 @@ struct WineDrives : testing::Test {
         made.add(letter, type, serial, label);
     }
     std::string drivesSection() {
-        Form1& form1 = program.k.form1;
-        form1.tb_Info.setText("");
-        atStepAlone(form1, "5");
-        form1.Info_o_HDD();
-        EXPECT_EQ("6", form1.tb_Forms_show.text());
-        return form1.tb_Info.text();
+        return ::drivesSection(gatherDrives(real.volumes, real.regional));
     }
     static bool reported(const std::string& section, char letter) {
         return section.find("Statistika pro Disk: " + std::string{letter, ':', '\\'}) !=
@@ -50,8 +46,9 @@ TEST_F(WineDrives, SameSerialRightAfterAnotherIsLeftOut) {
 TEST_F(WineDrives, NetworkDriveIsListedButNotReported) {
     addDrive('N', DRIVE_REMOTE, "0000ABCD");
     EXPECT_FALSE(reported(drivesSection(), 'N'));
-    program.k.form1.cmd_Harddisk.click();
-    std::vector<std::string> boxes = program.dialogs.texts();
+    std::vector<std::string> boxes;
+    for (const DriveRoot& drive : gatherDriveRoots(real.volumes))
+        boxes.push_back(driveRootBox(drive));
     EXPECT_NE(boxes.end(),
               std::find(boxes.begin(), boxes.end(), " N:\\ - Připojený (síťový) disk."));
 }
@@ -72,7 +69,7 @@ TEST_F(WineDrives, ADriveIsReadWhileItIsThereAndNotOnceItIsGone) {
     EXPECT_FALSE(reported(drivesSection(), 'K'));
     std::string label(261, ' ');
     uint32_t serial = 7;
-    EXPECT_FALSE(program.real.drives.getVolumeInformation("K:\\", label, serial));
+    EXPECT_FALSE(real.volumes.getVolumeInformation("K:\\", label, serial));
     EXPECT_EQ(7u, serial);
     EXPECT_EQ(std::string(261, ' '), label);
 }

@@ -1,9 +1,9 @@
-#include "windows/frm_IP_adress.h"
-#include "app/fake_kavrona.h"
+#include "forms/frm_IP_adress.h"
+#include "support/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 
-#include "app/step_alone.h"
+#include "support/step_alone.h"
 
 #include "app/kavrona.h"
 #include "platform/platform_fake.h"

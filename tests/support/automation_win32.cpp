@@ -1,4 +1,4 @@
-#include "app/automation_win32.h"
+#include "support/automation_win32.h"
 
 #include <algorithm>
 #include <thread>

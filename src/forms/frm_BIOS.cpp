@@ -1,8 +1,7 @@
-#include "windows/frm_BIOS.h"
+#include "forms/frm_BIOS.h"
 
-#include "app/form1.h"
-#include "app/msgbox.h"
 #include "facts/bios.h"
+#include "forms/msgbox.h"
 
 namespace {
 
@@ -16,21 +15,20 @@ const ControlRow kBiosRows[] = {
 
 const WindowLayout kBiosLayout{"frm_BIOS", "frm_BIOS", 10080, 7020, false, kBiosRows};
 
-frm_BIOS::frm_BIOS(Application& app, Form1& form1, Registry& registry, CodePage& ansi,
-                   Dialogs& dialogs)
-    : Window(app, kBiosLayout), form1(form1), registry(registry), ansi(ansi), dialogs(dialogs) {}
+frm_BIOS::frm_BIOS(Application& app, ReportHost& report, Registry& registry, Dialogs& dialogs)
+    : Window(app, kBiosLayout), report(report), registry(registry), dialogs(dialogs) {}
 
 void frm_BIOS::Form_Load() {
     hide();
     // A value that cannot be read keeps what the last load read; the user is not told.
-    GetBiosInfo(registry, ansi, Datum, Verze);
+    GetBiosInfo(registry, Datum, Verze);
     std::string lines = biosVersionLines(Verze);
-    if (form1.tb_Bios_info.text() == "Ano") {
+    if (report.biosShownAlone()) {
         MsgBox(dialogs, lines);
         return;
     }
-    form1.appendReport(biosSection(lines));
-    form1.advanceStep();
+    report.appendReport(biosSection(lines));
+    report.advanceStep();
 }
 
 void frm_BIOS::Form_Activate() {

@@ -6,14 +6,14 @@
 #include <optional>
 #include <vector>
 
-#include "platform/drives.h"
+#include "platform/volumes.h"
 
 struct FakeSpace {
     uint64_t availableToCaller = 0, totalBytes = 0, totalFreeBytes = 0;
 };
 
 struct FakeVolume {
-    std::string label;  // ANSI
+    std::string label;  // UTF-8
     uint32_t serial = 0;
 };
 
@@ -23,7 +23,7 @@ struct FakeDrive {
     std::optional<FakeSpace> space;    // nothing: the space query fails
 };
 
-struct FakeDrives : Drives {
+struct FakeVolumes : Volumes {
     std::map<char, FakeDrive> drives;  // by upper-case letter
     bool listFails = false;
     // Bytes the list call hands over in place of the drives' roots, well formed or not.

@@ -10,8 +10,8 @@
 
 #include <cstdlib>
 
-#include "app/real_program_win32.h"
-#include "app/step_alone.h"
+#include "support/real_program_win32.h"
+#include "support/step_alone.h"
 
 TEST(NoAdaptersByScript, ReportHasTheLabelAndNoAddress) {
     if (!std::getenv("KAVRONA_NO_ADAPTERS")) GTEST_SKIP() << "run by no_adapters_win32_test.sh";

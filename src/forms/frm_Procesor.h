@@ -7,16 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "forms/report_host.h"
 #include "platform/dialogs.h"
 #include "platform/wmi.h"
 #include "ui/window.h"
 
-struct Form1;
-
 extern const WindowLayout kProcesorLayout;
 
 struct frm_Procesor : Window {
-    frm_Procesor(Application& app, Form1& form1, Wmi& wmi, Dialogs& dialogs);
+    frm_Procesor(Application& app, ReportHost& report, Wmi& wmi, Dialogs& dialogs);
 
     Label lblTitle{*this, "lblTitle"};
     Label lblCPUlist{*this, "lblCPUlist"};
@@ -32,7 +31,7 @@ struct frm_Procesor : Window {
     std::vector<std::string> sCPUpath;
 
   private:
-    Form1& form1;
+    ReportHost& report;
     Wmi& wmi;
     Dialogs& dialogs;
 

@@ -1,8 +1,7 @@
-#include "windows/frm_Procesor.h"
+#include "forms/frm_Procesor.h"
 
-#include "app/form1.h"
-#include "app/msgbox.h"
 #include "facts/processor_details.h"
+#include "forms/msgbox.h"
 
 namespace {
 
@@ -23,8 +22,8 @@ const ControlRow kProcesorRows[] = {
 
 const WindowLayout kProcesorLayout{"frm_Procesor", "Procesor:", 4680, 6090, true, kProcesorRows};
 
-frm_Procesor::frm_Procesor(Application& app, Form1& form1, Wmi& wmi, Dialogs& dialogs)
-    : Window(app, kProcesorLayout), form1(form1), wmi(wmi), dialogs(dialogs) {
+frm_Procesor::frm_Procesor(Application& app, ReportHost& report, Wmi& wmi, Dialogs& dialogs)
+    : Window(app, kProcesorLayout), report(report), wmi(wmi), dialogs(dialogs) {
     lstCPU.onClick = [this] { lstCPU_Click(); };
     cmd_Write.onClick = [this] { cmd_Write_Click(); };
     cmd_Close.onClick = [this] { cmd_Close_Click(); };
@@ -88,14 +87,15 @@ void frm_Procesor::lstCPU_Click() {
 void frm_Procesor::cmd_Write_Click() {
     // Once the main window is closed there is no report left to write to, and it is
     // not brought back for this.
-    if (form1.loaded()) form1.appendReport(form1.Konec_radku + txtCPU.text() + form1.Konec_radku);
+    if (report.reportOpen())
+        report.appendReport(report.lineEnd() + txtCPU.text() + report.lineEnd());
     unload();
-    form1.cmd_Save.setFocus();
+    report.focusSave();
 }
 
 void frm_Procesor::cmd_Close_Click() {
     unload();
-    form1.cmd_Save.setFocus();
+    report.focusSave();
 }
 
 void frm_Procesor::Form_Activate() {
@@ -107,5 +107,5 @@ void frm_Procesor::Form_Unload() {
     // program's windows are destroyed.
     colCPU.reset();
     objWMI.reset();
-    form1.cmd_Save.setFocus();
+    report.focusSave();
 }

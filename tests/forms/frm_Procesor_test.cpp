@@ -1,5 +1,5 @@
-#include "windows/frm_Procesor.h"
-#include "app/fake_kavrona.h"
+#include "forms/frm_Procesor.h"
+#include "support/fake_kavrona.h"
 
 #include <gtest/gtest.h>
 

@@ -5,21 +5,18 @@
 
 #include <string>
 
-#include "platform/code_page.h"
+#include "forms/report_host.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 #include "ui/window.h"
 
-struct Form1;
-
 extern const WindowLayout kBiosLayout;
 
 struct frm_BIOS : Window {
-    frm_BIOS(Application& app, Form1& form1, Registry& registry, CodePage& ansi, Dialogs& dialogs);
+    frm_BIOS(Application& app, ReportHost& report, Registry& registry, Dialogs& dialogs);
 
-    Form1& form1;
+    ReportHost& report;
     Registry& registry;
-    CodePage& ansi;
     Dialogs& dialogs;
 
     TextBox Text1{*this, "Text1"};

@@ -10,7 +10,7 @@
 
 #include <regex>
 
-#include "app/real_program_win32.h"
+#include "support/real_program_win32.h"
 
 namespace {
 

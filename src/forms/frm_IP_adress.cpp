@@ -1,6 +1,5 @@
-#include "windows/frm_IP_adress.h"
+#include "forms/frm_IP_adress.h"
 
-#include "app/form1.h"
 #include "facts/network_address.h"
 
 namespace {
@@ -15,16 +14,15 @@ const ControlRow kIpAdressRows[] = {
 
 const WindowLayout kIpAdressLayout{"frm_IP_adress", "IP adresa:", 5385, 1080, false, kIpAdressRows};
 
-frm_IP_adress::frm_IP_adress(Application& app, Form1& form1, NetworkAdapters& network,
-                             CodePage& ansi)
-    : Window(app, kIpAdressLayout), form1(form1), network(network), ansi(ansi) {}
+frm_IP_adress::frm_IP_adress(Application& app, ReportHost& report, NetworkAdapters& network)
+    : Window(app, kIpAdressLayout), report(report), network(network) {}
 
 void frm_IP_adress::Form_Load() {
     hide();
-    std::string address = GetIPAddress(network, ansi);
+    std::string address = GetIPAddress(network);
     tb_IP_adr.setText(address);
-    form1.appendReport(ipAddressSection(address));
-    form1.advanceStep();
+    report.appendReport(ipAddressSection(address));
+    report.advanceStep();
 }
 
 void frm_IP_adress::Form_Activate() {

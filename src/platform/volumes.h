@@ -1,6 +1,6 @@
 #pragma once
 // Drive roots, their types, volumes and space, as the ANSI kernel calls answer.
-// Buffers are the caller's, filled in place as Windows fills them.
+// Buffers are the caller's, filled in place as Windows fills them; text is UTF-8.
 
 #include <cstdint>
 #include <string>
@@ -16,8 +16,8 @@ enum DriveType : uint32_t {
     kDriveRamDisk,
 };
 
-struct Drives {
-    virtual ~Drives() = default;
+struct Volumes {
+    virtual ~Volumes() = default;
     // Writes the root list (each root and a NUL, then a NUL) into the front of
     // `buffer` when it fits, and returns its length without the final NUL; returns
     // the size needed, final NUL included, and leaves `buffer` alone when it does
@@ -34,7 +34,7 @@ struct Drives {
                                     uint64_t& totalBytes, uint64_t& totalFreeBytes) = 0;
 };
 
-struct Win32Drives : Drives {
+struct Win32Volumes : Volumes {
     uint32_t getLogicalDriveStrings(std::string& buffer) override;
     uint32_t getDriveType(const std::string& root) override;
     bool getVolumeInformation(const std::string& root, std::string& label,
