@@ -182,11 +182,35 @@ TEST_P(OldLoader, WebLinkReachesTheShell) {
     expectFromTheSystemFolder({L"shell32.dll"});
 }
 
+// Run by printing_win32_test.sh, which makes a default printer for the question.
+class OldLoaderByScript : public OldLoader {};
+
+TEST_P(OldLoaderByScript, PrintingReachesItsQuestion) {
+    ASSERT_TRUE(press(mainButton("Zobraz kompletní info")));
+    ASSERT_TRUE(waitForWindow("Procesor:", pid())) << "no processor window";
+    ASSERT_TRUE(press(mainButton("Tisknout zobrazené ...")));
+    std::optional<MessageBoxShown> box = waitForMessageBox(pid());
+    ASSERT_TRUE(box) << "no message box";
+    EXPECT_EQ("Tiskout dokument?", box->text);
+    expectFromTheSystemFolder({L"winspool.drv"});
+    ASSERT_TRUE(pressBoxButton(box->hwnd, IDCANCEL));
+    ASSERT_TRUE(waitUntilGone(box->hwnd));
+    std::optional<MessageBoxShown> cancelled = waitForMessageBox(pid());
+    ASSERT_TRUE(cancelled);
+    EXPECT_EQ("Tisk byl stornován.", cancelled->text);
+    ASSERT_TRUE(pressBoxButton(cancelled->hwnd));
+    ASSERT_TRUE(waitUntilGone(cancelled->hwnd));
+}
+
+std::string loaderName(const testing::TestParamInfo<const char*>& info) {
+    std::string name = info.param;
+    std::erase(name, '-');
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Loaders, OldLoader, testing::Values("without-update", "flags-refused"),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::erase(name, '-');
-                             return name;
-                         });
+                         loaderName);
+INSTANTIATE_TEST_SUITE_P(Loaders, OldLoaderByScript,
+                         testing::Values("without-update", "flags-refused"), loaderName);
 
 }  // namespace
