@@ -16,7 +16,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
 __declspec(dllexport) LRESULT CALLBACK guestHook(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* message = (const CWPSTRUCT*)lParam;
     if (code == HC_ACTION && message->message == RegisterWindowMessageW(L"KavronaGuestWindow"))
-        CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"Kavrona guest", WS_POPUP, 0, 0, 10, 10,
-                        NULL, NULL, self, NULL);
+        CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"Kavrona guest", WS_POPUP, 0, 0, 10, 10, NULL,
+                        NULL, self, NULL);
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
