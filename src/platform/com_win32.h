@@ -26,11 +26,12 @@ struct OleCalls {
 // nothing that needs it is reached.
 const OleCalls* ole();
 
-// COM on this thread, apartment-threaded, for as long as it lives: WMI needs it
-// on the user-interface thread.
+// COM on this thread, apartment-threaded, for as long as it lives: WMI and the shell
+// need it on the user-interface thread. Without OLE 1 DDE, as the shell asks.
 struct ComApartment {
-    HRESULT started = ole() ? ole()->coInitializeEx(nullptr, COINIT_APARTMENTTHREADED)
-                            : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
+    HRESULT started =
+        ole() ? ole()->coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+              : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
     ComApartment() = default;
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;

@@ -16,7 +16,8 @@ struct Files {
     // Appends `text` in the system's code page (what it cannot hold as its substitute)
     // at the end of the file named `path`, creating it when it does not exist. Either
     // all of it is added and on the disk, or the file is left as it was and the
-    // outcome says why. Both are UTF-8.
+    // outcome says why; should even that fail, the outcome says so too
+    // (platform/file_append.h). Both are UTF-8.
     virtual Outcome append(const std::string& path, std::string_view text) = 0;
 };
 

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-// `name` of the system's `dll`, which loads now if it has not yet; null when either
-// is missing.
+// `name` of the system's `dll`, which loads now from the system folder if it has not
+// yet (platform/system_dll.h); null when either is missing.
 FARPROC lateBoundProc(const wchar_t* dll, const char* name);
 
 // For the type of the declared function: lateBound<decltype(GetAdaptersInfo)>(...).

@@ -2,6 +2,7 @@
 // The real services.
 
 #include "platform/platform.h"
+#include "platform/shell_com_win32.h"
 #include "platform/wmi_com_win32.h"
 
 struct Win32Platform {
@@ -9,7 +10,7 @@ struct Win32Platform {
     Win32UserName user;
     Win32Environment environment;
     Win32Dialogs dialogs;
-    Win32Shell shell;
+    ComStartingShell shell;  // COM, at the first link, until this goes
     Win32ProgramFolder folder;
     Win32Printer printer;
     Win32Files files;

@@ -1,13 +1,19 @@
 #include "ui/dpi_win32.h"
 
+#include "platform/late_bound_win32.h"
+
 namespace {
 
-// The per-monitor calls came with Windows 10; looked up at run time so that the
-// program still starts on older Windows, where the system DPI is all there is.
-template <typename Fn>
-Fn user32Function(const char* name) {
-    static HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+// The per-monitor calls came with Windows 10, after the headers' floor: declared here,
+// and found at run time so that the program still starts on older Windows, where the
+// system DPI is all there is.
+using GetDpiForWindowCall = UINT WINAPI(HWND);
+using AdjustWindowRectExForDpiCall = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
+using SystemParametersInfoForDpiCall = BOOL WINAPI(UINT, UINT, void*, UINT, UINT);
+
+template <typename Function>
+Function* user32Function(const char* name) {
+    return lateBound<Function>(L"user32.dll", name);
 }
 
 UINT systemDpi() {
@@ -20,14 +26,13 @@ UINT systemDpi() {
 }  // namespace
 
 UINT dpiOfWindow(HWND hwnd) {
-    static auto forWindow = user32Function<decltype(&GetDpiForWindow)>("GetDpiForWindow");
+    static auto forWindow = user32Function<GetDpiForWindowCall>("GetDpiForWindow");
     UINT dpi = forWindow ? forWindow(hwnd) : 0;
     return dpi ? dpi : systemDpi();
 }
 
 SIZE frameSizeForClient(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
-    static auto adjust =
-        user32Function<decltype(&AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
+    static auto adjust = user32Function<AdjustWindowRectExForDpiCall>("AdjustWindowRectExForDpi");
     RECT r{0, 0, width, height};
     if (!adjust || !adjust(&r, style, FALSE, exStyle, dpi))
         AdjustWindowRectEx(&r, style, FALSE, exStyle);
@@ -36,7 +41,7 @@ SIZE frameSizeForClient(int width, int height, DWORD style, DWORD exStyle, UINT 
 
 LOGFONTW dialogFont(UINT dpi) {
     static auto forDpi =
-        user32Function<decltype(&SystemParametersInfoForDpi)>("SystemParametersInfoForDpi");
+        user32Function<SystemParametersInfoForDpiCall>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi))

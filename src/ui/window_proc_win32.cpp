@@ -10,6 +10,7 @@
 #include "platform/utf16_win32.h"
 #include "ui/application.h"
 #include "ui/control.h"
+#include "ui/dpi_win32.h"
 #include "ui/window.h"
 
 namespace {

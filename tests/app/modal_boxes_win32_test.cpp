@@ -1,5 +1,7 @@
 // While one of the real Kavrona.exe's message boxes stands, no window of the program
-// takes input: a real mouse click on another window's button does nothing.
+// takes input: a real mouse click on another window's button does nothing. A box that
+// opens while the user is in another program belongs to Kavrona all the same, and
+// gives Kavrona back its active window and focus.
 
 #include <windows.h>
 #include <winspool.h>
@@ -8,7 +10,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "app/guest_window_win32.h"
 #include "app/running_kavrona_win32.h"
 #include "platform/late_bound_win32.h"
 #include "support/automation_win32.h"
@@ -145,6 +150,94 @@ TEST_F(ModalBoxes, CloseUnderABoxWaitsUntilTheBoxHasClosed) {
     })) << "processor window "
         << (IsWindow(procesor) ? "still there" : "gone") << ", active \"" << textOf(activeOf(main_))
         << "\", focus on \"" << textOf(focusOf(main_)) << "\"";
+}
+
+// A window of this process made active, as when the user switches to another program.
+class OtherProgram {
+  public:
+    OtherProgram() {
+        hwnd_ = CreateWindowExW(0, L"STATIC", L"Jiný program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                400, 300, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    }
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+    ~OtherProgram() { DestroyWindow(hwnd_); }
+
+    // Made the foreground window, with its messages handled while `program` lets go.
+    bool activeInsteadOf(HWND program) {
+        SetForegroundWindow(hwnd_);
+        return waitFor([&] {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            return GetForegroundWindow() == hwnd_ && activeOf(program) == nullptr;
+        });
+    }
+
+  private:
+    HWND hwnd_ = nullptr;
+};
+
+// A function, not a lambda: 32-bit Windows calls it as __stdcall.
+BOOL CALLBACK collectIme(HWND hwnd, LPARAM list) {
+    wchar_t name[16];
+    GetClassNameW(hwnd, name, 16);
+    if (std::wstring_view(name) == L"IME")
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+    return TRUE;
+}
+
+// The "Default IME" windows of `window`'s thread.
+std::vector<HWND> imeWindowsBeside(HWND window) {
+    std::vector<HWND> found;
+    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), collectIme,
+                      reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(ModalBoxes, BoxOpenedWhileTheUserIsElsewhereComesBackToTheProgram) {
+    HWND focus = focusOf(main_);
+    ASSERT_TRUE(focus);
+    OtherProgram other;
+    ASSERT_TRUE(other.activeInsteadOf(main_)) << "Kavrona is still active";
+
+    // The press arrives as the button reports it, not through the button, whose click
+    // would activate the program first: the box comes, as after a slow first WMI
+    // connection, with another program in front.
+    HWND user = mainButton("User");
+    ASSERT_TRUE(PostMessageW(main_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(user), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(user)));
+    std::optional<MessageBoxShown> box = waitForMessageBox(program_->pid());
+    ASSERT_TRUE(box) << "no message box";
+    EXPECT_EQ(main_, GetWindow(box->hwnd, GW_OWNER)) << "the box stands apart from the program";
+    EXPECT_FALSE(IsWindowEnabled(main_));
+    ASSERT_TRUE(pressBoxButton(box->hwnd));
+    ASSERT_TRUE(waitUntilGone(box->hwnd));
+
+    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(main_); }));
+    EXPECT_TRUE(waitFor([&] { return activeOf(main_) == main_ && focusOf(main_) == focus; }))
+        << "active \"" << textOf(activeOf(main_)) << "\", focus on \"" << textOf(focusOf(main_))
+        << "\", not \"" << textOf(focus) << "\"";
+}
+
+// A window that a DLL not the program's made on the program's thread, as the system's
+// components do (the input method's, COM's): the box leaves it as it was, and so the
+// "Default IME" window too.
+TEST_F(ModalBoxes, BoxLeavesWindowsTheProgramDidNotMakeAlone) {
+    std::optional<GuestWindow> guest = GuestWindow::madeBeside(main_);
+    ASSERT_TRUE(guest) << "the guest DLL made no window on the program's thread";
+    std::vector<HWND> ime = imeWindowsBeside(main_);
+    std::vector<BOOL> imeEnabled;
+    for (HWND hwnd : ime) imeEnabled.push_back(IsWindowEnabled(hwnd));
+
+    ASSERT_TRUE(press(mainButton("User")));
+    std::optional<MessageBoxShown> box = waitForMessageBox(program_->pid());
+    ASSERT_TRUE(box) << "no message box";
+    EXPECT_FALSE(IsWindowEnabled(main_));
+    EXPECT_TRUE(IsWindowEnabled(guest->hwnd())) << "the box disabled the guest's window";
+    for (size_t i = 0; i < ime.size(); ++i) EXPECT_EQ(imeEnabled[i], IsWindowEnabled(ime[i]));
+    ASSERT_TRUE(pressBoxButton(box->hwnd));
+    ASSERT_TRUE(waitUntilGone(box->hwnd));
+    EXPECT_TRUE(IsWindowEnabled(guest->hwnd()));
 }
 
 // Run by printing_win32_test.sh, which makes a default printer for the question.

@@ -1,0 +1,177 @@
+// What each answer of the file calls makes of an append: saved, or not saved and the
+// file as it was.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/file_append.h"
+
+namespace {
+
+constexpr uint32_t kAccessDenied = 5;
+
+// One file on a scripted disk: its bytes, and the answer each call gives.
+struct FakeFileCalls : FileCalls {
+    bool exists = true;
+    std::string bytes = "old record\r\n";
+    // "write", or "flush again" for the second flush -> its answer; success when absent
+    std::map<std::string, Answer> answers;
+    size_t takes = SIZE_MAX;  // how much a write takes
+    std::string onDisk;       // the bytes as of the last flush that worked
+    std::vector<std::string> calls;
+
+    Answer answerTo(const std::string& call) {
+        bool again = std::count(calls.begin(), calls.end(), call) > 0;
+        calls.push_back(call);
+        auto it = answers.find(again ? call + " again" : call);
+        return it == answers.end() ? Answer{} : it->second;
+    }
+    Answer open(bool& created) override {
+        Answer a = answerTo("open");
+        if (a.ok) {
+            created = !exists;
+            exists = true;
+        }
+        return a;
+    }
+    Answer end(uint64_t& at) override {
+        at = bytes.size();
+        return answerTo("end");
+    }
+    Answer write(std::string_view record, uint32_t& written) override {
+        Answer a = answerTo("write");
+        std::string_view taken = record.substr(0, takes);
+        bytes += taken;
+        written = a.ok ? static_cast<uint32_t>(taken.size()) : 0;
+        return a;
+    }
+    Answer flush() override {
+        Answer a = answerTo("flush");
+        if (a.ok) onDisk = bytes;
+        return a;
+    }
+    Answer cutBack(uint64_t at) override {
+        Answer a = answerTo("cutBack");
+        if (a.ok) bytes.resize(at);
+        return a;
+    }
+    void close() override { calls.push_back("close"); }
+    Answer remove() override {
+        Answer a = answerTo("remove");
+        if (a.ok) exists = false;
+        return a;
+    }
+};
+
+class FileAppend : public testing::Test {
+  protected:
+    FakeFileCalls file;
+    void answer(const std::string& call, uint32_t code) { file.answers[call] = {false, code}; }
+    Appended append() { return appendRecord(file, "new record\r\n"); }
+    using Calls = std::vector<std::string>;
+};
+
+TEST_F(FileAppend, WrittenAndFlushedIsSaved) {
+    Appended a = append();
+    EXPECT_EQ(0u, a.failure);
+    EXPECT_EQ("old record\r\nnew record\r\n", file.onDisk);
+    EXPECT_EQ((Calls{"open", "end", "write", "flush", "close"}), file.calls);
+}
+
+// Some network and virtual drives cannot flush, though the data went.
+TEST_F(FileAppend, DriveThatCannotFlushAfterACompleteWriteIsSaved) {
+    for (uint32_t code : {kNoFunction, kNotSupported}) {
+        file = FakeFileCalls{};
+        file.bytes = "old\r\n";
+        answer("flush", code);
+        Appended a = append();
+        EXPECT_EQ(0u, a.failure) << code;
+        EXPECT_EQ("old\r\nnew record\r\n", file.bytes) << code;
+    }
+}
+
+TEST_F(FileAppend, FailedFlushIsCutBackAndTheCutBackFlushed) {
+    file.onDisk = file.bytes;
+    answer("flush", kAccessDenied);
+    Appended a = append();
+    EXPECT_EQ(kAccessDenied, a.failure);
+    EXPECT_EQ(0u, a.cutBack);
+    EXPECT_EQ("old record\r\n", file.bytes);
+    EXPECT_EQ("old record\r\n", file.onDisk);
+    EXPECT_EQ((Calls{"open", "end", "write", "flush", "cutBack", "flush", "close"}), file.calls);
+}
+
+// A failure that left no error code is a failure still, one the box can name.
+TEST_F(FileAppend, FailureWithoutACodeIsAWriteFault) {
+    for (const char* call : {"open", "end", "write", "flush"}) {
+        file = FakeFileCalls{};
+        answer(call, 0);
+        EXPECT_EQ(kWriteFault, append().failure) << call;
+        EXPECT_EQ("old record\r\n", file.bytes) << call;
+    }
+}
+
+TEST_F(FileAppend, ShortWriteIsADiskFullAndIsCutBack) {
+    file.takes = 4;
+    Appended a = append();
+    EXPECT_EQ(kDiskFull, a.failure);
+    EXPECT_EQ("old record\r\n", file.bytes);
+    EXPECT_EQ(0u, a.cutBack);
+}
+
+// Only a complete write may count on a drive that cannot flush.
+TEST_F(FileAppend, ShortWriteOnADriveThatCannotFlushIsNotSaved) {
+    file.takes = 4;
+    answer("flush", kNoFunction);
+    EXPECT_EQ(kDiskFull, append().failure);
+    EXPECT_EQ("old record\r\n", file.bytes);
+}
+
+TEST_F(FileAppend, CutBackThatFailsIsReported) {
+    answer("write", kDiskFull);
+    answer("cutBack", kAccessDenied);
+    Appended a = append();
+    EXPECT_EQ(kDiskFull, a.failure);
+    EXPECT_EQ(kAccessDenied, a.cutBack);
+
+    file = FakeFileCalls{};
+    answer("write", kDiskFull);
+    answer("flush", 0);  // the cut-back's flush, the first after a failed write
+    a = append();
+    EXPECT_EQ(kDiskFull, a.failure);
+    EXPECT_EQ(kWriteFault, a.cutBack);
+}
+
+TEST_F(FileAppend, NewFileIsRemovedAgainOnFailure) {
+    file.exists = false;
+    file.bytes.clear();
+    answer("flush", kAccessDenied);
+    Appended a = append();
+    EXPECT_EQ(kAccessDenied, a.failure);
+    EXPECT_EQ(0u, a.cutBack);
+    EXPECT_FALSE(file.exists);
+    EXPECT_EQ("close", file.calls[file.calls.size() - 2]);
+    EXPECT_EQ("remove", file.calls.back());
+
+    file = FakeFileCalls{};
+    file.exists = false;
+    answer("write", kDiskFull);
+    answer("remove", kAccessDenied);
+    a = append();
+    EXPECT_EQ(kAccessDenied, a.cutBack);
+}
+
+// Where the end is unknown, nothing is cut: the old records stay whole.
+TEST_F(FileAppend, UnknownEndCutsNothing) {
+    answer("end", kAccessDenied);
+    Appended a = append();
+    EXPECT_EQ(kAccessDenied, a.failure);
+    EXPECT_EQ("old record\r\n", file.bytes);
+    EXPECT_EQ((Calls{"open", "end", "close"}), file.calls);
+}
+
+}  // namespace
