@@ -28,7 +28,7 @@ start_wine
 clean_prefix_settings
 run_ctest windows-x64 build/windows-x64 --timeout 300
 if why=$(x86_reason); then
-  not_run_suite windows-x86 build/windows-x86 "$why"
+  not_run_suite windows-x86 windows-x64 "$why"
 else
   run_ctest windows-x86 build/windows-x86 --timeout 300
 fi
