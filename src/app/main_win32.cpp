@@ -1,16 +1,30 @@
 // Kavrona's start: the common controls, the real services and the Win32 view, then
 // the message loop until the last window is unloaded. COM starts with the first WMI
-// connection, and stops when the services go.
+// connection, and stops when the services go. A switch on the command line runs
+// without any of the window's start instead.
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
+#include "app/command_line.h"
 #include "app/kavrona.h"
+#include "app/without_window.h"
 #include "platform/platform_win32.h"
+#include "platform/utf16_win32.h"
 #include "ui/view_win32.h"
 
 namespace {
+
+// As the C runtime split the command line at start; CommandLineToArgvW would load
+// shell32 at every start.
+std::vector<std::string> arguments() {
+    std::vector<std::string> out;
+    for (int i = 1; i < __argc; ++i) out.push_back(narrow(__wargv[i]));
+    return out;
+}
 
 int runMessageLoop(Win32View& view) {
     MSG msg{};
@@ -25,6 +39,11 @@ int runMessageLoop(Win32View& view) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    if (CommandLine line = readCommandLine(arguments()); line.ask != CommandLine::Ask::Window) {
+        Win32Console console;
+        Win32Platform os;
+        return runWithoutWindow(line, os.platform(), console);
+    }
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     Win32View view(instance, {"Kavrona", "Kavrona nemůže otevřít svá okna", "chyba"});

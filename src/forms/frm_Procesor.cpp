@@ -31,7 +31,9 @@ frm_Procesor::frm_Procesor(Application& app, ReportHost& report, Wmi& wmi, Dialo
 
 void frm_Procesor::Form_Load() {
     sCPUpath.assign(1, std::string());
-    if (std::optional<std::string> failure = ListProcessors())
+    std::optional<std::string> failure = ListProcessors();
+    listedAll_ = !failure;
+    if (failure)
         MsgBox(dialogs, "Informace se nepodařilo zjistit. Nastala chyba: " + *failure, kOkOnly,
                "WMI Demo");
 }
@@ -84,11 +86,23 @@ void frm_Procesor::lstCPU_Click() {
     txtCPU.setText(ProcesorDetails(cpu.get()));
 }
 
-void frm_Procesor::cmd_Write_Click() {
+void frm_Procesor::writeDetails() {
     // Once the main window is closed there is no report left to write to, and it is
     // not brought back for this.
     if (report.reportOpen())
         report.appendReport(report.lineEnd() + txtCPU.text() + report.lineEnd());
+}
+
+void frm_Procesor::writeEveryProcessor() {
+    if (!loaded() || !listedAll_) return;
+    for (int i = 0; i < static_cast<int>(lstCPU.items().size()); ++i) {
+        lstCPU.setListIndex(i);
+        writeDetails();
+    }
+}
+
+void frm_Procesor::cmd_Write_Click() {
+    writeDetails();
     unload();
     report.focusSave();
 }

@@ -30,10 +30,18 @@ struct frm_Procesor : Window {
     // while none is listed.
     std::vector<std::string> sCPUpath;
 
+    // What "Zapsat a zavřít" writes: the details shown, between two line ends.
+    void writeDetails();
+    // For the report without a window: the details of every processor listed, in the
+    // list's order, each as "Zapsat a zavřít" writes them; none when the load failed,
+    // since the list may then be short.
+    void writeEveryProcessor();
+
   private:
     ReportHost& report;
     Wmi& wmi;
     Dialogs& dialogs;
+    bool listedAll_ = false;  // the last load listed every processor WMI gave
 
     void Form_Load() override;
     void Form_Activate() override;

@@ -1,0 +1,11 @@
+#pragma once
+// Kavrona asked on its command line for something other than its window: the
+// complete report appended to a file, or how to ask. No window is made and no box
+// shown; what a box would have said goes to the console, on one line.
+
+#include "app/command_line.h"
+#include "platform/console.h"
+#include "platform/platform.h"
+
+// The exit code (ExitCode). The boxes of `os` are never shown.
+int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console);

@@ -1,0 +1,252 @@
+// `Kavrona.exe /report FILE`, `/?` and a wrong switch, run as a script runs them, against
+// what "Uložit do souboru ..." does in this process on the same machine: the same
+// record, the same refusals in the same words, and never a window.
+// Under Wine a program started from a console program shares that console from its
+// start (AttachConsole is then refused as "already attached"); started detached, it
+// has none. report_switch_win32_test.sh prepares an immutable file and a full disk.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/command_line.h"
+#include "app/real_program_win32.h"
+#include "platform/code_page_win32.h"
+#include "platform/utf16_win32.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr DWORD kRunLimitMs = 60000;
+
+struct Ran {
+    DWORD code = STILL_ACTIVE;
+    std::string out, err;  // UTF-8
+    bool windowShown = false;
+};
+
+struct Shown {
+    DWORD pid;
+    bool seen = false;
+};
+
+// A named callback: a lambda would take the default calling convention, which on
+// 32-bit Windows is not the one EnumWindows calls with.
+BOOL CALLBACK findVisible(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<Shown*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == s->pid && IsWindowVisible(hwnd)) s->seen = true;
+    return !s->seen;
+}
+
+std::string bytesOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// What the program wrote in the console's code page, as a console program's
+// output redirected to a file is read.
+std::string consoleText(const std::string& bytes) {
+    UINT codePage = GetConsoleOutputCP();
+    int n =
+        MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
+    return narrow(wide);
+}
+
+struct ReportSwitch : testing::Test {
+    fs::path folder =
+        fs::temp_directory_path() / ("kavrona-switch-" + std::to_string(GetCurrentProcessId()));
+
+    void SetUp() override {
+        ASSERT_EQ(1250u, GetACP()) << "run with LANG=cs_CZ.UTF-8 LC_ALL=cs_CZ.UTF-8";
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // Kavrona.exe with `arguments`, its output and errors into files; started from
+    // this program's console or detached from any. Watched for a visible window of
+    // its own until it ends.
+    Ran run(const std::wstring& arguments, bool fromConsole) {
+        Ran ran;
+        SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+        fs::path outFile = folder / L"out.log", errFile = folder / L"err.log";
+        HANDLE out = CreateFileW(outFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                 CREATE_ALWAYS, 0, nullptr);
+        HANDLE err = CreateFileW(errFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                 CREATE_ALWAYS, 0, nullptr);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = out;
+        startup.hStdError = err;
+        PROCESS_INFORMATION process{};
+        std::wstring command = L"\"" + widen(KAVRONA_EXE) + L"\" " + arguments;
+        BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE,
+                                      fromConsole ? 0 : DETACHED_PROCESS, nullptr, nullptr,
+                                      &startup, &process);
+        CloseHandle(out);
+        CloseHandle(err);
+        EXPECT_TRUE(started) << "cannot start " << KAVRONA_EXE << ": " << GetLastError();
+        if (!started) return ran;
+        Shown shown{process.dwProcessId};
+        ULONGLONG deadline = GetTickCount64() + kRunLimitMs;
+        while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT &&
+               GetTickCount64() < deadline) {
+            if (!shown.seen) EnumWindows(findVisible, reinterpret_cast<LPARAM>(&shown));
+        }
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &ran.code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        ran.windowShown = shown.seen;
+        ran.out = consoleText(bytesOf(outFile));
+        ran.err = consoleText(bytesOf(errFile));
+        return ran;
+    }
+    Ran report(const fs::path& file, bool fromConsole = true) {
+        return run(L"/report \"" + file.wstring() + L"\"", fromConsole);
+    }
+
+    // "Uložit do souboru ..." after "Zobraz kompletní info" and "Zapsat a zavřít", in
+    // this process on the real services; the box's text.
+    std::string saveByTheButtons(const fs::path& file) {
+        RealProgram program;
+        Form1& form1 = program.k.form1;
+        form1.cmd_Print_on_listbox.click();
+        // The switch writes every processor; the window writes the one picked.
+        EXPECT_EQ(1u, program.k.procesor.lstCPU.items().size()) << "needs one processor";
+        program.k.procesor.cmd_Write.click();
+        form1.tb_Txt_DIR.setText(narrow(file.wstring()));
+        program.dialogs.shown.clear();
+        form1.cmd_Save.click();
+        return program.dialogs.shown.empty() ? std::string() : program.dialogs.shown[0].text;
+    }
+
+    // A refusal: the code, the button's words on one line when a console is there,
+    // nothing at all when not, no window, and the file as it was.
+    void expectRefused(const fs::path& file, int code) {
+        const bool existed = fs::exists(file);
+        const std::string before = existed ? bytesOf(file) : std::string();
+        std::string box = saveByTheButtons(file);
+        ASSERT_FALSE(box.empty());
+        std::string line;  // the box's lines joined by blanks
+        for (size_t i = 0; i < box.size(); ++i) {
+            bool lineEnd = box.compare(i, 2, "\r\n") == 0;
+            line += lineEnd ? ' ' : box[i];
+            if (lineEnd) ++i;
+        }
+        for (bool fromConsole : {true, false}) {
+            Ran ran = report(file, fromConsole);
+            EXPECT_EQ(DWORD(code), ran.code) << fromConsole;
+            EXPECT_EQ(fromConsole ? line + "\r\n" : "", ran.err);
+            EXPECT_EQ("", ran.out);
+            EXPECT_FALSE(ran.windowShown);
+            EXPECT_EQ(existed, fs::exists(file));
+            if (existed) {
+                EXPECT_EQ(before, bytesOf(file));
+            }
+        }
+    }
+};
+
+// The record's lines, with what moves between two reads made blank: the time stamp,
+// free memory and free space.
+std::string steady(const std::string& bytes) {
+    const std::string moving[] = {toAnsi("Čas zápisu: ").bytes, toAnsi("Volná paměť:").bytes,
+                                  toAnsi("Volné místo na svazku").bytes};
+    std::string out;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find("\r\n", start);
+        end = end == std::string::npos ? bytes.size() : end + 2;
+        std::string line = bytes.substr(start, end - start);
+        for (const std::string& prefix : moving)
+            if (line.starts_with(prefix)) line = prefix + "…\r\n";
+        out += line;
+        start = end;
+    }
+    return out;
+}
+
+TEST_F(ReportSwitch, NewAndExistingFileGetTheButtonsRecordAndNoWindowShows) {
+    const std::string older = "older record\r\n";
+    for (bool existing : {false, true}) {
+        fs::path byButtons = folder / L"tlačítka.txt", bySwitch = folder / L"přepínač.txt";
+        if (existing) {
+            std::ofstream(byButtons, std::ios::binary) << older;
+            std::ofstream(bySwitch, std::ios::binary) << older;
+        }
+        ASSERT_TRUE(saveByTheButtons(byButtons).starts_with("Soubor byl uložen"));
+        Ran ran = report(bySwitch);
+        EXPECT_EQ(0u, ran.code) << existing;
+        EXPECT_EQ("", ran.out);
+        EXPECT_EQ("", ran.err);
+        EXPECT_FALSE(ran.windowShown);
+        std::string written = bytesOf(bySwitch);
+        EXPECT_EQ(steady(bytesOf(byButtons)), steady(written)) << existing;
+        EXPECT_EQ(existing, written.starts_with(older));
+        EXPECT_NE(std::string::npos, written.find("\r\n\r\nProcesor: ")) << written;
+        fs::remove(byButtons);
+        fs::remove(bySwitch);
+    }
+}
+
+TEST_F(ReportSwitch, ABadPathNamesTheFailureAndCreatesNothing) {
+    expectRefused(folder / L"chybí" / L"Kavrona.txt", kExitNotSaved);
+}
+
+TEST_F(ReportSwitch, ANameOutsideTheCodePageIsRefused) {
+    expectRefused(folder / L"\u65E5\u5831.txt", kExitNotSaved);
+}
+
+TEST_F(ReportSwitch, TheNameCheckOfTheButton) {
+    expectRefused(folder / L"Kavrona.TXT", kExitNameRefused);
+}
+
+TEST_F(ReportSwitch, UsageWhenAskedAndForAWrongSwitch) {
+    std::string usage;
+    for (const char* line : kUsage) usage += std::string(line) + "\r\n";
+    Ran asked = run(L"/?", true);
+    EXPECT_EQ(0u, asked.code);
+    EXPECT_EQ(usage, asked.out);
+    EXPECT_EQ("", asked.err);
+    EXPECT_FALSE(asked.windowShown);
+    Ran wrong = run(L"/raport x.txt", true);
+    EXPECT_EQ(DWORD(kExitWrongSwitch), wrong.code);
+    EXPECT_EQ("", wrong.out);
+    EXPECT_EQ(usage, wrong.err);
+    EXPECT_FALSE(wrong.windowShown);
+    Ran quiet = run(L"/raport x.txt", false);
+    EXPECT_EQ(DWORD(kExitWrongSwitch), quiet.code);
+    EXPECT_EQ("", quiet.err + quiet.out);
+}
+
+// Files the Linux side prepared: an immutable one, and one on a full disk.
+struct ReportSwitchByScript : ReportSwitch {
+    void refuses(const char* variable) {
+        const char* name = std::getenv(variable);
+        if (!name) GTEST_SKIP() << variable << " is set by report_switch_win32_test.sh";
+        expectRefused(fs::path(name), kExitNotSaved);
+    }
+};
+
+TEST_F(ReportSwitchByScript, ReadOnlyFile) {
+    refuses("KAVRONA_SWITCH_READ_ONLY_FILE");
+}
+
+TEST_F(ReportSwitchByScript, FullDisk) {
+    refuses("KAVRONA_SWITCH_FULL_DISK_FILE");
+}
+
+}  // namespace
