@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # `Kavrona.exe /report` into an immutable file (as root, Wine writes through attrib +r
 # and chmod a-w, so chattr +i) and into a file on a full disk (a small tmpfs, which
-# needs the right to mount). Both must come out byte-identical.
+# needs the right to mount): both must come out byte-identical. And with WMI made to
+# fail, which Wine takes from the environment a process starts with.
 set -euo pipefail
 tests_exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tests/expect_cases.sh"
+# The cases start Kavrona.exe from the build's folder, as ctest runs the others.
+cd "$(dirname "$tests_exe")/.."
 
 work=$(mktemp -d)
 cleanup() {
@@ -31,14 +34,17 @@ if mount -t tmpfs -o size=65536 tmpfs "$work/full" 2>"$work/mount.err"; then
 else
   not_run "FullDisk: mounting a small tmpfs failed ($(cat "$work/mount.err")); needs CAP_SYS_ADMIN"
 fi
-[ ${#filter[@]} -gt 0 ] || end_wrapper
 cp "$work/locked.txt" "$work/locked.before"
 [ -f "$work/full/Kavrona.txt" ] && cp "$work/full/Kavrona.txt" "$work/full.before"
 
 windows() { echo "Z:${1//\//\\}"; }
-expect_cases ${#filter[@]} env KAVRONA_SWITCH_READ_ONLY_FILE="$(windows "$work/locked.txt")" \
+[ ${#filter[@]} -eq 0 ] || expect_cases ${#filter[@]} env \
+  KAVRONA_SWITCH_READ_ONLY_FILE="$(windows "$work/locked.txt")" \
   KAVRONA_SWITCH_FULL_DISK_FILE="$(windows "$work/full/Kavrona.txt")" \
   "$root/scripts/wine-run" "$tests_exe" --gtest_filter="$(IFS=:; echo "${filter[*]}")" </dev/null
+
+expect_cases 1 env WINEDLLOVERRIDES="mscoree,mshtml=;wbemprox=d" \
+  "$root/scripts/wine-run" "$tests_exe" --gtest_filter=ReportSwitchByScript.WithoutWmi </dev/null
 
 cmp "$work/locked.before" "$work/locked.txt"
 [ -f "$work/full.before" ] && cmp "$work/full.before" "$work/full/Kavrona.txt"
