@@ -1,6 +1,7 @@
 // kavrona-bench: times Kavrona's report sections, its complete report cold and warm,
 // and wmic as a reference process that reads the same WMI class; times Kavrona on
-// screen against the floor program (its windows in plain Win32) and a bare window;
+// screen against the floor program (its windows in plain Win32) and a bare window,
+// and its report without a window (`Kavrona.exe /report`);
 // reports the program's size and memory, and checks them against their targets.
 
 #include <windows.h>
@@ -47,6 +48,13 @@ std::wstring besideMe(const std::wstring& relative) {
     wchar_t full[MAX_PATH];
     DWORD n = GetFullPathNameW(joined.c_str(), MAX_PATH, full, nullptr);
     return n && n < MAX_PATH ? std::wstring(full, n) : joined;
+}
+
+// Where the runs of `Kavrona.exe /report` append their records; removed afterwards.
+std::wstring reportSwitchFile() {
+    wchar_t folder[MAX_PATH];
+    DWORD n = GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder, n) + L"kavrona-bench-report.txt";
 }
 
 std::optional<uint64_t> fileSize(const std::wstring& path) {
@@ -117,6 +125,9 @@ std::vector<Target> compareOnScreen(const std::vector<std::wstring>& others,
         p.warm.name = p.name + ": press to processor, warm";
     }
     timeOnScreen(onScreen, kOnScreenRounds, kWarmPresses, faults);
+    Samples reportSwitch =
+        timeReportSwitch(onScreen[0].path, reportSwitchFile(), kOnScreenRounds, faults);
+    DeleteFileW(reportSwitchFile().c_str());
     ChildTimings wmi = timeChildren(ownPath(), kWmiFlag, "WMI first connection", kWmiRuns, faults);
 
     for (const OnScreen& p : onScreen) {
@@ -125,6 +136,8 @@ std::vector<Target> compareOnScreen(const std::vector<std::wstring>& others,
             printRow(p.cold);
             printRow(p.warm);
         }
+        // The same report without a window, beside the window's.
+        if (&p == &onScreen[0]) printRow(reportSwitch);
     }
     printRow(wmi.inProcess);
     const OnScreen& kavrona = onScreen[0];
@@ -135,6 +148,8 @@ std::vector<Target> compareOnScreen(const std::vector<std::wstring>& others,
               ratio(floor.startUp.median(), bare.startUp.median()));
     printLine("report, warm: Kavrona / floor", ratio(kavrona.warm.median(), floor.warm.median()));
     printLine("report, cold: Kavrona / floor", ratio(kavrona.cold.median(), floor.cold.median()));
+    printLine("/report / (start-up + report, cold)",
+              ratio(reportSwitch.median(), kavrona.startUp.median() + kavrona.cold.median()));
 
     const bool measured = !kavrona.warm.empty() && !floor.warm.empty() && !wmi.inProcess.empty();
     const double coldLimit = floor.cold.median() + wmi.inProcess.median();

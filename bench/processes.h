@@ -25,6 +25,11 @@ struct OnScreen {
 void timeOnScreen(std::vector<OnScreen>& programs, int rounds, int warmPresses,
                   std::vector<std::string>& faults);
 
+// `Kavrona.exe /report FILE`, from CreateProcess until it has ended: the complete report
+// without a window, its start included. Each run appends its record to `file`.
+Samples timeReportSwitch(const std::wstring& kavrona, const std::wstring& file, int count,
+                         std::vector<std::string>& faults);
+
 // `wmic cpu get name`, from its start to its end.
 Samples timeWmic(int count, std::vector<std::string>& faults);
 

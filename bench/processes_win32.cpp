@@ -221,6 +221,22 @@ void timeOnScreen(std::vector<OnScreen>& programs, int rounds, int warmPresses,
     }
 }
 
+Samples timeReportSwitch(const std::wstring& kavrona, const std::wstring& file, int count,
+                         std::vector<std::string>& faults) {
+    Samples s{"Kavrona /report: start to end, no window", {}};
+    for (int i = 0; i < count; ++i) {
+        StartedProcess program;
+        BenchClock::time_point start = BenchClock::now();
+        if (!program.start(quoted(kavrona) + L" /report " + quoted(file)) ||
+            !program.ended(kEndMs) || program.exitCode() != 0) {
+            faults.emplace_back("Kavrona /report: did not write " + narrow(file));
+            break;
+        }
+        s.ms.push_back(msSince(start));
+    }
+    return s;
+}
+
 Samples timeWmic(int count, std::vector<std::string>& faults) {
     Samples s{"wmic cpu get name", {}};
     for (int i = 0; i < count; ++i) {

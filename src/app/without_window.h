@@ -7,5 +7,6 @@
 #include "platform/console.h"
 #include "platform/platform.h"
 
-// The exit code (ExitCode). The boxes of `os` are never shown.
+// The exit code (ExitCode) of `line`, which does not ask for the window. The boxes of
+// `os` are never shown.
 int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console);
