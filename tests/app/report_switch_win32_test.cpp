@@ -3,7 +3,9 @@
 // record, the same refusals in the same words, and never a window.
 // Under Wine a program started from a console program shares that console from its
 // start (AttachConsole is then refused as "already attached"); started detached, it
-// has none. report_switch_win32_test.sh prepares an immutable file and a full disk.
+// has none, unless its starter has a console of its own that it can attach to, as a
+// windowed program started from cmd on Windows does. report_switch_win32_test.sh
+// prepares an immutable file and a full disk, and runs the case with such a console.
 
 #include <windows.h>
 
@@ -247,6 +249,25 @@ struct ReportSwitchByScript : ReportSwitch {
         expectRefused(fs::path(name), kExitNotSaved);
     }
 };
+
+// A console made by this process, which Kavrona started detached attaches to. Its
+// window would come between the other cases and their windows: run alone.
+TEST_F(ReportSwitchByScript, AttachesToItsStartersConsole) {
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole()) << GetLastError();
+    fs::path missing = folder / L"chybí" / L"Kavrona.txt";
+    std::string box = saveByTheButtons(missing);
+    Ran ran = report(missing, false);
+    EXPECT_EQ(DWORD(kExitNotSaved), ran.code);
+    EXPECT_EQ(oneLine(box) + "\r\n", ran.err);
+    Ran asked = run(L"/?", false);
+    EXPECT_EQ(0u, asked.code);
+    EXPECT_TRUE(asked.out.starts_with(std::string(kUsage[0]) + "\r\n")) << asked.out;
+    FreeConsole();
+    Ran alone = report(missing, false);
+    EXPECT_EQ(DWORD(kExitNotSaved), alone.code);
+    EXPECT_EQ("", alone.err + alone.out);
+}
 
 TEST_F(ReportSwitchByScript, ReadOnlyFile) {
     refuses("KAVRONA_SWITCH_READ_ONLY_FILE");

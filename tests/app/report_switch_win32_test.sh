@@ -2,7 +2,8 @@
 # `Kavrona.exe /report` into an immutable file (as root, Wine writes through attrib +r
 # and chmod a-w, so chattr +i) and into a file on a full disk (a small tmpfs, which
 # needs the right to mount): both must come out byte-identical. And with WMI made to
-# fail, which Wine takes from the environment a process starts with.
+# fail, which Wine takes from the environment a process starts with; and from a console
+# of the test's own, whose window needs a display.
 set -euo pipefail
 tests_exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -45,6 +46,13 @@ windows() { echo "Z:${1//\//\\}"; }
 
 expect_cases 1 env WINEDLLOVERRIDES="mscoree,mshtml=;wbemprox=d" \
   "$root/scripts/wine-run" "$tests_exe" --gtest_filter=ReportSwitchByScript.WithoutWmi </dev/null
+
+if [ -n "${DISPLAY:-}" ]; then
+  expect_cases 1 "$root/scripts/wine-run" "$tests_exe" \
+    --gtest_filter=ReportSwitchByScript.AttachesToItsStartersConsole </dev/null
+else
+  not_run "AttachesToItsStartersConsole: a console of Wine's needs an X display"
+fi
 
 cmp "$work/locked.before" "$work/locked.txt"
 [ -f "$work/full.before" ] && cmp "$work/full.before" "$work/full/Kavrona.txt"
