@@ -19,16 +19,16 @@ struct OnScreen {
     std::wstring caption;  // of its main window
     bool hasReport = true;
     Samples startUp, cold, warm;
+    // When set, each of its turns also runs `path /report reportFile`, timed from
+    // CreateProcess until it has ended: the complete report without a window, its start
+    // included. Each run appends its record to the file.
+    std::wstring reportFile;
+    Samples reportSwitch;
 };
 // Each round starts each program once, in turns, so that whatever else runs on the
 // machine slows them alike.
 void timeOnScreen(std::vector<OnScreen>& programs, int rounds, int warmPresses,
                   std::vector<std::string>& faults);
-
-// `Kavrona.exe /report FILE`, from CreateProcess until it has ended: the complete report
-// without a window, its start included. Each run appends its record to `file`.
-Samples timeReportSwitch(const std::wstring& kavrona, const std::wstring& file, int count,
-                         std::vector<std::string>& faults);
 
 // `wmic cpu get name`, from its start to its end.
 Samples timeWmic(int count, std::vector<std::string>& faults);

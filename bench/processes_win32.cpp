@@ -180,6 +180,17 @@ bool timeReport(DWORD pid, HWND main, Samples& into) {
            waitUntilGone(procesor);
 }
 
+void timeReportSwitch(OnScreen& p, std::vector<std::string>& faults) {
+    StartedProcess program;
+    BenchClock::time_point start = BenchClock::now();
+    if (!program.start(quoted(p.path) + L" /report " + quoted(p.reportFile)) ||
+        !program.ended(kEndMs) || program.exitCode() != 0) {
+        faults.emplace_back(p.name + " /report: did not write " + narrow(p.reportFile));
+        return;
+    }
+    p.reportSwitch.ms.push_back(msSince(start));
+}
+
 // One start of `p`: the start-up, then a cold press and the warm ones.
 void runOnce(OnScreen& p, int warmPresses, std::vector<std::string>& faults) {
     StartedProcess program;
@@ -206,6 +217,7 @@ void runOnce(OnScreen& p, int warmPresses, std::vector<std::string>& faults) {
     }
     PostMessageW(main, WM_CLOSE, 0, 0);
     if (!program.ended(kEndMs)) faults.emplace_back(p.name + ": did not close");
+    if (!p.reportFile.empty()) timeReportSwitch(p, faults);
 }
 
 }  // namespace
@@ -219,22 +231,6 @@ void timeOnScreen(std::vector<OnScreen>& programs, int rounds, int warmPresses,
             runOnce(programs[(i + static_cast<size_t>(round)) % programs.size()], warmPresses,
                     faults);
     }
-}
-
-Samples timeReportSwitch(const std::wstring& kavrona, const std::wstring& file, int count,
-                         std::vector<std::string>& faults) {
-    Samples s{"Kavrona /report: start to end, no window", {}};
-    for (int i = 0; i < count; ++i) {
-        StartedProcess program;
-        BenchClock::time_point start = BenchClock::now();
-        if (!program.start(quoted(kavrona) + L" /report " + quoted(file)) ||
-            !program.ended(kEndMs) || program.exitCode() != 0) {
-            faults.emplace_back("Kavrona /report: did not write " + narrow(file));
-            break;
-        }
-        s.ms.push_back(msSince(start));
-    }
-    return s;
 }
 
 Samples timeWmic(int count, std::vector<std::string>& faults) {
