@@ -31,20 +31,25 @@ struct Ran {
     DWORD code = STILL_ACTIVE;
     std::string out, err;  // UTF-8
     bool windowShown = false;
+    bool windowMade = false;  // a window of the program's own class, shown or not
 };
 
 struct Shown {
     DWORD pid;
-    bool seen = false;
+    bool seen = false, made = false;
 };
 
 // A named callback: a lambda would take the default calling convention, which on
 // 32-bit Windows is not the one EnumWindows calls with.
-BOOL CALLBACK findVisible(HWND hwnd, LPARAM param) {
+BOOL CALLBACK findWindows(HWND hwnd, LPARAM param) {
     auto* s = reinterpret_cast<Shown*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == s->pid && IsWindowVisible(hwnd)) s->seen = true;
+    if (owner != s->pid) return TRUE;
+    if (IsWindowVisible(hwnd)) s->seen = true;
+    wchar_t name[32];
+    int n = GetClassNameW(hwnd, name, 32);
+    if (std::wstring_view(name, n > 0 ? n : 0) == L"KavronaWindow") s->made = true;
     return !s->seen;
 }
 
@@ -86,8 +91,8 @@ struct ReportSwitch : testing::Test {
     void TearDown() override { fs::remove_all(folder); }
 
     // Kavrona.exe with `arguments`, its output and errors into files; started from
-    // this program's console or detached from any. Watched for a visible window of
-    // its own until it ends.
+    // this program's console or detached from any. Watched until it ends for a
+    // visible window of its own, and for any window of the program's class.
     Ran run(const std::wstring& arguments, bool fromConsole) {
         Ran ran;
         SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
@@ -114,7 +119,7 @@ struct ReportSwitch : testing::Test {
         ULONGLONG deadline = GetTickCount64() + kRunLimitMs;
         while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT &&
                GetTickCount64() < deadline) {
-            if (!shown.seen) EnumWindows(findVisible, reinterpret_cast<LPARAM>(&shown));
+            if (!shown.seen) EnumWindows(findWindows, reinterpret_cast<LPARAM>(&shown));
         }
         if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
             TerminateProcess(process.hProcess, 99);
@@ -123,6 +128,7 @@ struct ReportSwitch : testing::Test {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
         ran.windowShown = shown.seen;
+        ran.windowMade = shown.made;
         ran.out = consoleText(bytesOf(outFile));
         ran.err = consoleText(bytesOf(errFile));
         return ran;
@@ -201,6 +207,7 @@ TEST_F(ReportSwitch, NewAndExistingFileGetTheButtonsRecordAndNoWindowShows) {
         EXPECT_EQ("", ran.out);
         EXPECT_EQ("", ran.err);
         EXPECT_FALSE(ran.windowShown);
+        EXPECT_FALSE(ran.windowMade);
         std::string written = bytesOf(bySwitch);
         EXPECT_EQ(steady(bytesOf(byButtons)), steady(written)) << existing;
         EXPECT_EQ(existing, written.starts_with(older));
