@@ -17,9 +17,9 @@
 #include <iterator>
 
 #include "app/command_line.h"
-#include "app/real_program_win32.h"
 #include "platform/code_page_win32.h"
 #include "platform/utf16_win32.h"
+#include "support/real_program_win32.h"
 
 namespace fs = std::filesystem;
 
