@@ -7,7 +7,8 @@
 # change to the scripts, the setup or the build. Needs root.
 #
 #   --recommends      Wine installed first as `apt-get install wine` does by default,
-#                     with its recommended packages (fonts-liberation2 among them)
+#                     with its recommended packages (fonts-liberation among them),
+#                     and fonts-liberation2
 #   --no-i386-index   no package index for i386 can be read: the 32-bit half of Wine
 #                     cannot be installed, and the 32-bit suite must show as not run
 set -euo pipefail
@@ -96,10 +97,11 @@ mount -t tmpfs tmpfs "$fresh/tmp"
 bare() { chroot "$fresh" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
   CUPS_SERVER=/run/cups/cups.sock "$@"; }
 if [ "$recommends" = yes ]; then
-  # As a user installs Wine: with what it recommends.
-  bare bash -c 'apt-get update -qq; DEBIAN_FRONTEND=noninteractive apt-get install -y -qq wine >/dev/null' ||
+  # As a user installs Wine: with what it recommends, fonts-liberation among it; and
+  # fonts-liberation2, its newer version, which many other packages recommend.
+  bare bash -c 'apt-get update -qq; DEBIAN_FRONTEND=noninteractive apt-get install -y -qq wine fonts-liberation2 >/dev/null' ||
     echo "fresh-machine: installing wine with its recommended packages failed"
-  bare dpkg-query -W -f='${Package} ${Version}\n' fonts-liberation2 wine 2>/dev/null | sed 's/^/fresh-machine: installed with recommends: /'
+  bare dpkg-query -W -f='${Package} ${Version}\n' wine fonts-liberation fonts-liberation2 2>/dev/null | sed 's/^/fresh-machine: installed with recommends: /'
 fi
 test_status=0
 bare bash -c 'cd /work/kavrona && scripts/test.sh' || test_status=$?
