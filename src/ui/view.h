@@ -24,8 +24,9 @@ struct View {
     virtual void ended() = 0;  // no window is loaded any more: the program ends
 };
 
-// For tests: the runtime's state is all there is, and nothing is presented until the
-// test calls Application::present().
+// No screen: the runtime's state is all there is, and nothing is presented until the
+// caller calls Application::present(). Tests use it, and so does the report written
+// without a window.
 struct HeadlessView : View {
     void created(Window&) override {}
     void destroyed(Window&) override {}
