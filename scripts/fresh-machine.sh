@@ -97,8 +97,8 @@ mount -t tmpfs tmpfs "$fresh/tmp"
 bare() { chroot "$fresh" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
   CUPS_SERVER=/run/cups/cups.sock "$@"; }
 if [ "$recommends" = yes ]; then
-  # As a user installs Wine: with what it recommends, fonts-liberation among it; and
-  # fonts-liberation2, its newer version, which many other packages recommend.
+  # As a user installs Wine: with its recommended packages, fonts-liberation among them;
+  # and fonts-liberation2, the fonts' newer version, which many other packages recommend.
   bare bash -c 'apt-get update -qq; DEBIAN_FRONTEND=noninteractive apt-get install -y -qq wine fonts-liberation2 >/dev/null' ||
     echo "fresh-machine: installing wine with its recommended packages failed"
   bare dpkg-query -W -f='${Package} ${Version}\n' wine fonts-liberation fonts-liberation2 2>/dev/null | sed 's/^/fresh-machine: installed with recommends: /'
