@@ -2,12 +2,8 @@
 
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cwctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,30 +57,6 @@ std::string signedOnUser() {
     wchar_t name[256];
     DWORD n = 256;
     return GetUserNameW(name, &n) ? narrow(name) : std::string();
-}
-
-// The file names of the DLLs a process has loaded, in lower case.
-std::vector<std::wstring> dllsOf(DWORD pid) {
-    std::vector<std::wstring> names;
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-    if (!process) return names;
-    HMODULE modules[512];
-    DWORD bytes = 0;
-    if (EnumProcessModules(process, modules, sizeof modules, &bytes)) {
-        for (DWORD i = 0; i < std::min<DWORD>(bytes, sizeof modules) / sizeof(HMODULE); ++i) {
-            wchar_t name[MAX_PATH];
-            DWORD n = GetModuleBaseNameW(process, modules[i], name, MAX_PATH);
-            std::wstring lower(name, n);
-            for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
-            names.push_back(lower);
-        }
-    }
-    CloseHandle(process);
-    return names;
-}
-
-bool has(const std::vector<std::wstring>& dlls, const wchar_t* name) {
-    return std::find(dlls.begin(), dlls.end(), name) != dlls.end();
 }
 
 class KavronaProgram : public StartedKavrona {
@@ -192,16 +164,15 @@ INSTANTIATE_TEST_SUITE_P(Screens, KavronaAtDpi,
 // window shows sooner. (ole32 is not among them: Wine's input methods load it as soon
 // as a window is active.)
 TEST_F(KavronaProgram, MainWindowShowsWithoutTheDllsOfFactsAndPrinting) {
-    std::vector<std::wstring> dlls = dllsOf(program_->pid());
-    ASSERT_TRUE(has(dlls, L"user32.dll")) << "the program's DLLs cannot be read";
+    auto loaded = [&](const wchar_t* dll) { return !loadedAs(program_->pid(), dll).empty(); };
+    ASSERT_TRUE(loaded(L"user32.dll")) << "the program's DLLs cannot be read";
     for (const wchar_t* late : {L"iphlpapi.dll", L"oleaut32.dll", L"shell32.dll", L"winspool.drv"})
-        EXPECT_FALSE(has(dlls, late)) << narrow(late);
+        EXPECT_FALSE(loaded(late)) << narrow(late);
 
     ASSERT_TRUE(press(button("Zobraz kompletní info")));
     ASSERT_TRUE(waitFor([&] { return findWindow("Procesor:", program_->pid()) != nullptr; }));
-    dlls = dllsOf(program_->pid());
-    EXPECT_TRUE(has(dlls, L"iphlpapi.dll"));
-    EXPECT_TRUE(has(dlls, L"oleaut32.dll"));
+    EXPECT_TRUE(loaded(L"iphlpapi.dll"));
+    EXPECT_TRUE(loaded(L"oleaut32.dll"));
 }
 
 TEST_F(KavronaProgram, UserButtonShowsTheUserName) {

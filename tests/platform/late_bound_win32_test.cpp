@@ -5,11 +5,8 @@
 
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cwctype>
 #include <optional>
 #include <string>
@@ -36,25 +33,6 @@ std::wstring fullPath(const std::wstring& path) {
     wchar_t full[MAX_PATH];
     DWORD n = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
     return std::wstring(full, n < MAX_PATH ? n : 0);
-}
-
-// The full path, in lower case, of each DLL of process `pid` named `name`.
-std::vector<std::wstring> loadedAs(DWORD pid, const std::wstring& name) {
-    std::vector<std::wstring> paths;
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-    if (!process) return paths;
-    HMODULE modules[512];
-    DWORD bytes = 0;
-    if (EnumProcessModules(process, modules, sizeof modules, &bytes)) {
-        for (DWORD i = 0; i < std::min<DWORD>(bytes, sizeof modules) / sizeof(HMODULE); ++i) {
-            wchar_t path[MAX_PATH];
-            DWORD n = GetModuleFileNameExW(process, modules[i], path, MAX_PATH);
-            std::wstring file = lower(std::wstring(path, n));
-            if (file.ends_with(L"\\" + name)) paths.push_back(file);
-        }
-    }
-    CloseHandle(process);
-    return paths;
 }
 
 std::string contentsOf(const std::wstring& path) {
