@@ -16,18 +16,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FakePlatform fake;
     AdapterList& list = fake.network.answer;
     list.status = static_cast<AdapterStatus>(in.ConsumeIntegralInRange(0, 2));
-    while (in.remaining_bytes() > 0 && list.firstAddresses.size() < 64) {
+    std::vector<std::string> all;  // each adapter's first address
+    while (in.remaining_bytes() > 0 && all.size() < 64) {
         // Mostly what the field holds, sometimes a few well-known addresses.
         switch (in.ConsumeIntegralInRange(0, 7)) {
             case 0:
-                list.firstAddresses.emplace_back("0.0.0.0");
+                all.emplace_back("0.0.0.0");
                 break;
             case 1:
-                list.firstAddresses.emplace_back();
+                all.emplace_back();
                 break;
             default:
-                list.firstAddresses.push_back(in.ConsumeRandomLengthString(16));
+                all.push_back(in.ConsumeRandomLengthString(16));
         }
+        // Later addresses of an adapter never count.
+        list.adapters.push_back({{all.back(), "10.9.9.9"}, {}, {}});
     }
     HeadlessView view;
     Kavrona k{fake.platform(), view};
@@ -45,7 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             line.size() >= head.size() + tail.size());
     const std::string shown = line.substr(head.size(), line.size() - head.size() - tail.size());
     require(shown != "0.0.0.0");
-    const std::vector<std::string>& all = list.firstAddresses;
     auto at = std::find(all.begin(), all.end(), shown);
     require(shown.empty() || (list.status == AdapterStatus::Ok && at != all.end()));
     for (auto before = all.begin(); !shown.empty() && before != at; ++before)

@@ -69,24 +69,28 @@ RegistryResult GetRegistryValue(Registry& registry, uint32_t hKey, const std::st
     }
 }
 
+std::optional<RegistryError> readBiosValue(Registry& registry, const char* name,
+                                           std::string& text) {
+    RegistryResult read =
+        GetRegistryValue(registry, kHKeyLocalMachine, kSystemKey, name, std::string());
+    if (read.error) return read.error;
+    const RegistryValue& v = read.value;
+    if (const auto* chars = std::get_if<std::string>(&v)) {
+        text = *chars;
+    } else if (const auto* number = std::get_if<int32_t>(&v)) {
+        text = std::to_string(*number);
+    } else if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&v)) {
+        text = registry.binaryAsText(std::string(bytes->begin(), bytes->end()));
+    } else {
+        text.clear();
+    }
+    return std::nullopt;
+}
+
 std::optional<RegistryError> GetBiosInfo(Registry& registry, std::string& BiosDate,
                                          std::string& BiosVersion) {
-    auto asText = [&registry](const RegistryValue& v) -> std::string {
-        if (const auto* text = std::get_if<std::string>(&v)) return *text;
-        if (const auto* number = std::get_if<int32_t>(&v)) return std::to_string(*number);
-        if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&v))
-            return registry.binaryAsText(std::string(bytes->begin(), bytes->end()));
-        return {};
-    };
-    RegistryResult date =
-        GetRegistryValue(registry, kHKeyLocalMachine, kSystemKey, "SystemBiosDate", std::string());
-    if (date.error) return date.error;
-    BiosDate = asText(date.value);
-    RegistryResult version = GetRegistryValue(registry, kHKeyLocalMachine, kSystemKey,
-                                              "SystemBiosVersion", std::string());
-    if (version.error) return version.error;
-    BiosVersion = asText(version.value);
-    return std::nullopt;
+    if (auto failed = readBiosValue(registry, kBiosDate, BiosDate)) return failed;
+    return readBiosValue(registry, kBiosVersion, BiosVersion);
 }
 
 std::string biosVersionLines(const std::string& BiosVersion) {

@@ -25,16 +25,36 @@ std::string lowerAscii(std::string text) {
     return text;
 }
 
+// The label up to its NUL and the serial number in words; false when the volume
+// cannot be read (a drive without its medium).
+bool readVolume(Volumes& volumes, const std::string& root, std::string& label,
+                std::string& serial) {
+    std::string buffer(kLabelBuffer, ' ');
+    uint32_t number = 0;
+    if (!volumes.getVolumeInformation(root, buffer, number)) return false;
+    label = buffer.substr(0, buffer.find('\0'));
+    serial = serialText(number);
+    return true;
+}
+
 // Serial is replaced only when the volume could be read.
 void GetVolumeInfo(Volumes& volumes, const std::string& Root, std::string& Label,
                    std::string& Serial) {
-    std::string buffer(kLabelBuffer, ' ');
-    Label = buffer;
-    uint32_t number = 0;
-    if (!volumes.getVolumeInformation(Root, buffer, number)) return;
-    Label = buffer.substr(0, buffer.find('\0'));
-    if (Label.find_first_not_of(' ') == std::string::npos) Label = "(no label)";
-    Serial = serialText(number);
+    Label.assign(kLabelBuffer, ' ');
+    std::string label;
+    if (!readVolume(volumes, Root, label, Serial)) return;
+    Label = label.find_first_not_of(' ') == std::string::npos ? "(no label)" : label;
+}
+
+// The roots the system lists; nothing when it gives no list.
+std::optional<std::vector<std::string>> listedRoots(Volumes& volumes) {
+    std::string list = GetDriveList(volumes);
+    // A list the system did not give holds no NUL.
+    if (list.find('\0') == std::string::npos) return std::nullopt;
+    std::vector<std::string> roots;
+    while (list.find('\0') != std::string::npos && list != std::string(1, '\0'))
+        roots.push_back(GetNextDrive(list));
+    return roots;
 }
 
 std::string driveBlock(const DriveStatistics& d, const std::string& separator) {
@@ -123,14 +143,28 @@ std::string drivesSection(const DrivesFound& found) {
 
 std::vector<DriveRoot> gatherDriveRoots(Volumes& volumes) {
     std::vector<DriveRoot> roots;
-    std::string list = GetDriveList(volumes);
-    // A list the system did not give holds no NUL, and has nothing to show.
-    while (list.find('\0') != std::string::npos && list != std::string(1, '\0')) {
-        std::string root = GetNextDrive(list);
+    for (std::string& root : listedRoots(volumes).value_or(std::vector<std::string>{})) {
         std::string type = GetDriveTypeText(volumes, root);
-        roots.push_back({root, type});
+        roots.push_back({std::move(root), std::move(type)});
     }
     return roots;
+}
+
+std::optional<std::vector<DriveRecord>> gatherEveryDrive(Volumes& volumes) {
+    std::optional<std::vector<std::string>> roots = listedRoots(volumes);
+    if (!roots) return std::nullopt;
+    std::vector<DriveRecord> drives;
+    for (const std::string& root : *roots) {
+        DriveRecord& d = drives.emplace_back();
+        d.root = root;
+        d.type = volumes.getDriveType(root);
+        d.typeText = DriveTypeText(d.type, root);
+        d.volumeRead = readVolume(volumes, root, d.label, d.serial);
+        DriveSpace& s = d.space;
+        d.spaceRead = volumes.getDiskFreeSpaceEx(root, s.FreeBytesAvailableToCaller,
+                                                 s.TotalNumberOfBytes, s.TotalNumberOfFreeBytes);
+    }
+    return drives;
 }
 
 std::string driveRootBox(const DriveRoot& drive) {

@@ -3,6 +3,7 @@
 // the "Info o harddisku" boxes.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,22 @@ struct DriveRoot {
 
 // The roots the system lists, with their types.
 std::vector<DriveRoot> gatherDriveRoots(Volumes& volumes);
+
+// A root the system lists, as a record for machines keeps it: all of them, network
+// drives and X: and Y: too, and what could not be read is marked so.
+struct DriveRecord {
+    std::string root;  // as the system lists it
+    uint32_t type = kDriveUnknown;
+    std::string typeText;     // in words
+    bool volumeRead = false;  // false: no label or serial (a drive without its medium)
+    std::string label;        // up to its NUL, blank as it is
+    std::string serial;       // HHHH-LLLL
+    bool spaceRead = false;
+    DriveSpace space;
+};
+
+// Nothing when the system gives no list of roots.
+std::optional<std::vector<DriveRecord>> gatherEveryDrive(Volumes& volumes);
 // " C:\ - Pevný disk."
 std::string driveRootBox(const DriveRoot& drive);
 

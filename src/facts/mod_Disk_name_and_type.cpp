@@ -36,7 +36,11 @@ std::string GetNextDrive(std::string& List) {
 }
 
 std::string GetDriveTypeText(Volumes& volumes, const std::string& Root) {
-    switch (volumes.getDriveType(Root)) {
+    return DriveTypeText(volumes.getDriveType(Root), Root);
+}
+
+std::string DriveTypeText(uint32_t type, const std::string& Root) {
+    switch (type) {
         case kDriveUnknown:
             return "Typ disku nemohl být zjištěn.";
         case kDriveNoRootDir:

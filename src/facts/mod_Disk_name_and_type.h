@@ -12,5 +12,7 @@ std::string GetDriveList(Volumes& volumes);
 // The first root of List, which loses it and its NUL.
 std::string GetNextDrive(std::string& List);
 std::string GetDriveTypeText(Volumes& volumes, const std::string& Root);
+// The words for a type the system gave for Root.
+std::string DriveTypeText(uint32_t type, const std::string& Root);
 
 }  // namespace mod_Disk_name_and_type

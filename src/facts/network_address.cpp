@@ -3,11 +3,16 @@
 #include "facts/line_end.h"
 
 std::string GetIPAddress(NetworkAdapters& network) {
-    AdapterList list = network.adapters();
+    return ipAddressOf(network.adapters());
+}
+
+std::string ipAddressOf(const AdapterList& list) {
     if (list.status != AdapterStatus::Ok) return {};
-    for (const std::string& address : list.firstAddresses) {
+    for (const Adapter& adapter : list.adapters) {
         // Windows lists adapters that are up but have no address yet with 0.0.0.0
         // (Wine its ifb devices): that is no address either.
+        if (adapter.addresses.empty()) continue;
+        const std::string& address = adapter.addresses.front();
         if (!address.empty() && address != "0.0.0.0") return address;
     }
     return {};

@@ -5,6 +5,8 @@
 
 #include "platform/network_adapters.h"
 
-// The first address an adapter has; empty when none has one or the list fails.
+// The first address an adapter has; empty when none has one or the list fails. Only
+// each adapter's first address counts.
 std::string GetIPAddress(NetworkAdapters& network);
+std::string ipAddressOf(const AdapterList& list);
 std::string ipAddressSection(const std::string& address);

@@ -4,25 +4,29 @@
 
 namespace {
 
+using K = WmiValue::Kind;
+
 struct DetailLine {
     const char* label;
-    const char* property;
+    ProcessorProperty property;
     const char* unit;
     const char* end;
 };
 
+// The kinds are those Win32_Processor declares (strings, 16- and 32-bit integers, a
+// boolean).
 const DetailLine kDetailLines[] = {
-    {"Procesor: ", "Name", "", kLineEnd},
-    {"Popis: ", "Description", "", kLineEnd},
-    {"ID procesoru: ", "ProcessorID", "", kLineEnd},
-    {"Stav ", "Status", "", kLineEnd},
-    {"Výrobce: ", "Manufacturer", "", kLineEnd},
-    {"Využití: ", "LoadPercentage", "", kLineEnd},
-    {"Rychlost: ", "CurrentClockSpeed", "   MHz", kLineEnd},
-    {"Maximální rychlost: ", "MaxClockSpeed", "", kLineEnd},
-    {"Velikost Level 2 Cache: ", "L2CacheSize", "", kLineEnd},
-    {"Rychlost Level 2 Cache: ", "L2CacheSpeed", "", kLineEnd},
-    {"Podpora řízení spotřeby: ", "PowerManagementSupported", "", ""},
+    {"Procesor: ", {"Name", K::Text}, "", kLineEnd},
+    {"Popis: ", {"Description", K::Text}, "", kLineEnd},
+    {"ID procesoru: ", {"ProcessorID", K::Text}, "", kLineEnd},
+    {"Stav ", {"Status", K::Text}, "", kLineEnd},
+    {"Výrobce: ", {"Manufacturer", K::Text}, "", kLineEnd},
+    {"Využití: ", {"LoadPercentage", K::Integer}, "", kLineEnd},
+    {"Rychlost: ", {"CurrentClockSpeed", K::Integer}, "   MHz", kLineEnd},
+    {"Maximální rychlost: ", {"MaxClockSpeed", K::Integer}, "", kLineEnd},
+    {"Velikost Level 2 Cache: ", {"L2CacheSize", K::Integer}, "", kLineEnd},
+    {"Rychlost Level 2 Cache: ", {"L2CacheSpeed", K::Integer}, "", kLineEnd},
+    {"Podpora řízení spotřeby: ", {"PowerManagementSupported", K::Boolean}, "", ""},
 };
 
 }  // namespace
@@ -50,7 +54,7 @@ std::string ProcesorDetails(WmiObject* cpu) {
     std::string details;
     for (const DetailLine& line : kDetailLines) {
         if (!cpu) break;
-        WmiResult<WmiValue> value = cpu->property(line.property);
+        WmiResult<WmiValue> value = cpu->property(line.property.name);
         if (!value.ok()) continue;
         details += line.label;
         // A unit without its number would mislead: a null speed leaves the label alone.
@@ -59,4 +63,27 @@ std::string ProcesorDetails(WmiObject* cpu) {
         details += line.end;
     }
     return details;
+}
+
+std::vector<ProcessorProperty> processorProperties() {
+    std::vector<ProcessorProperty> properties;
+    for (const DetailLine& line : kDetailLines) properties.push_back(line.property);
+    return properties;
+}
+
+ProcessorsFound gatherProcessors(Wmi& wmi) {
+    WmiResult<std::unique_ptr<WmiServices>> connected = wmi.connect();
+    if (!connected.ok()) return {connected.failure(), {}};
+    WmiResult<std::unique_ptr<WmiObjectSet>> cpus =
+        connected.value()->instancesOf("Win32_Processor");
+    if (!cpus.ok()) return {cpus.failure(), {}};
+    ProcessorsFound found;
+    WmiResult<WmiDone> listed = cpus.value()->forEach([&found](WmiObject& cpu) {
+        std::vector<WmiResult<WmiValue>>& values = found.processors.emplace_back();
+        for (const DetailLine& line : kDetailLines)
+            values.push_back(cpu.property(line.property.name));
+        return true;
+    });
+    if (!listed.ok()) return {listed.failure(), {}};
+    return found;
 }

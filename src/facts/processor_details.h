@@ -2,7 +2,9 @@
 // The processor details that WMI gives, as the processor window and the report write them.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/wmi.h"
 
@@ -16,3 +18,21 @@ std::string ValueText(const WmiValue& value);
 // The eleven lines about one processor. A property the instance lacks drops its
 // line; a null value leaves the label alone. No processor: no lines.
 std::string ProcesorDetails(WmiObject* cpu);
+
+// A property the window shows, and the kind of value WMI gives it.
+struct ProcessorProperty {
+    const char* name;
+    WmiValue::Kind kind;
+};
+
+// The window's properties, in its order.
+std::vector<ProcessorProperty> processorProperties();
+
+// Every processor WMI lists, in its order, each with every property of the window,
+// in processorProperties()'s order: its value, or why the instance has none.
+struct ProcessorsFound {
+    std::optional<std::string> failure;  // the listing failed: none are given, not a part
+    std::vector<std::vector<WmiResult<WmiValue>>> processors;
+};
+
+ProcessorsFound gatherProcessors(Wmi& wmi);

@@ -34,7 +34,9 @@ std::string ntName(const VersionRecord& r) {
     return "";
 }
 
-std::string versionName(const VersionRecord& r) {
+}  // namespace
+
+std::string windowsName(const VersionRecord& r) {
     switch (r.platformId) {
         case 1:
             return r.minorVersion == 0 ? "Windows 95" : r.minorVersion == 10 ? "Windows 98" : "";
@@ -49,18 +51,30 @@ std::string versionName(const VersionRecord& r) {
     }
 }
 
-}  // namespace
-
 WindowsVersion gatherWindowsVersion(VersionInfo& version) {
     WindowsVersion found;
     // A failing call leaves the record as offered: spaces, which then are the service pack.
     found.record.csdVersion.assign(kServicePackField, ' ');
-    version.getVersionEx(found.record);
+    found.read = version.getVersionEx(found.record);
     const std::string& csd = found.record.csdVersion;
     found.servicePack = csd.substr(0, csd.find('\0'));
     return found;
 }
 
+int windowsBits(uint16_t processorArchitecture) {
+    switch (processorArchitecture) {
+        case 0:  // x86
+        case 5:  // ARM
+            return 32;
+        case 6:   // Itanium
+        case 9:   // x64
+        case 12:  // ARM64
+            return 64;
+        default:
+            return 0;
+    }
+}
+
 std::string GetWindowsVersionName(const WindowsVersion& found) {
-    return versionName(found.record) + " - " + found.servicePack;
+    return windowsName(found.record) + " - " + found.servicePack;
 }

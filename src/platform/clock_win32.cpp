@@ -32,3 +32,24 @@ LocalStamp Win32Clock::now() {
     });
     return stamp;
 }
+
+// Both readings come from one UTC moment, so the offset cannot straddle a second.
+ZonedStamp Win32Clock::zonedNow() {
+    SYSTEMTIME utc{}, local{};
+    GetSystemTime(&utc);
+    std::optional<int32_t> offset;
+    FILETIME utcTicks{}, localTicks{};
+    if (SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) &&
+        SystemTimeToFileTime(&utc, &utcTicks) && SystemTimeToFileTime(&local, &localTicks)) {
+        constexpr int64_t kTicksPerMinute = 600000000;  // of 100 ns
+        auto ticks = [](FILETIME t) {
+            return static_cast<int64_t>(
+                ULARGE_INTEGER{{t.dwLowDateTime, t.dwHighDateTime}}.QuadPart);
+        };
+        offset = static_cast<int32_t>((ticks(localTicks) - ticks(utcTicks)) / kTicksPerMinute);
+    } else {
+        local = utc;
+    }
+    return {local.wYear,   local.wMonth,  local.wDay, local.wHour,
+            local.wMinute, local.wSecond, offset};
+}

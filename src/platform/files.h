@@ -19,8 +19,11 @@ struct Files {
     // outcome says why; should even that fail, the outcome says so too
     // (platform/file_append.h). Both are UTF-8.
     virtual Outcome append(const std::string& path, std::string_view text) = 0;
+    // The same, but `text` goes as its UTF-8 bytes, and any name the system takes will do.
+    virtual Outcome appendUtf8(const std::string& path, std::string_view text) = 0;
 };
 
 struct Win32Files : Files {
     Outcome append(const std::string& path, std::string_view text) override;
+    Outcome appendUtf8(const std::string& path, std::string_view text) override;
 };

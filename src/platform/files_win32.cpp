@@ -76,17 +76,25 @@ DWORD unfitPath(const std::wstring& path) {
     return 0;
 }
 
-}  // namespace
-
-Outcome Win32Files::append(const std::string& utf8Path, std::string_view text) {
-    if (toAnsi(utf8Path).lossy) return {false, kNameOutsideCodePage};
+Outcome appendBytes(const std::string& utf8Path, std::string_view bytes) {
     std::wstring path = widen(utf8Path);
     if (DWORD code = unfitPath(path)) return {false, systemReason(code)};
     Win32FileCalls file(path);
-    Appended appended = appendRecord(file, toAnsi(text).bytes);
+    Appended appended = appendRecord(file, bytes);
     if (!appended.failure) return {};
     std::string reason = systemReason(appended.failure);
     if (appended.cutBack)
         reason += "\r\nSoubor může obsahovat část záznamu: " + systemReason(appended.cutBack);
     return {false, reason};
+}
+
+}  // namespace
+
+Outcome Win32Files::append(const std::string& utf8Path, std::string_view text) {
+    if (toAnsi(utf8Path).lossy) return {false, kNameOutsideCodePage};
+    return appendBytes(utf8Path, toAnsi(text).bytes);
+}
+
+Outcome Win32Files::appendUtf8(const std::string& utf8Path, std::string_view text) {
+    return appendBytes(utf8Path, text);
 }

@@ -6,10 +6,18 @@
 
 enum class AdapterStatus { Ok, NoAdapters, Failed };
 
+struct Adapter {
+    // Its IPv4 addresses as dotted-decimal text, in the system's order. The first is
+    // always there: 0.0.0.0 (or empty) when the adapter has no address yet.
+    std::vector<std::string> addresses;
+    std::string name;         // the system's name for it, UTF-8
+    std::string description;  // UTF-8
+};
+
 struct AdapterList {
     AdapterStatus status = AdapterStatus::Failed;
-    // Each adapter's first address as dotted-decimal text, empty when it has none.
-    std::vector<std::string> firstAddresses;
+    std::vector<Adapter> adapters;
+    std::string failure;  // for Failed: the system's text for why, UTF-8
 };
 
 struct NetworkAdapters {

@@ -7,6 +7,7 @@
 #include "platform/code_page_win32.h"
 #include "platform/late_bound_win32.h"
 #include "platform/network_adapters.h"
+#include "platform/system_reason_win32.h"
 
 namespace {
 
@@ -17,12 +18,18 @@ constexpr size_t kUsualAdapters = 16;
 // Adapters may come between a call that asks for more room and the next.
 constexpr int kAttempts = 3;
 
+// A fixed-size text field of the record, which its text may fill without a NUL.
+template <size_t N>
+std::string fieldText(const char (&field)[N]) {
+    return fromAnsi(std::string_view(field, strnlen(field, N)));
+}
+
 }  // namespace
 
 AdapterList Win32NetworkAdapters::adapters() {
     static const auto getAdaptersInfo =
         lateBound<decltype(GetAdaptersInfo)>(L"iphlpapi.dll", "GetAdaptersInfo");
-    if (!getAdaptersInfo) return {AdapterStatus::Failed, {}};
+    if (!getAdaptersInfo) return {AdapterStatus::Failed, {}, systemReason(ERROR_PROC_NOT_FOUND)};
     // Records rather than bytes, so that the chain's pointers are aligned.
     std::vector<IP_ADAPTER_INFO> buffer(kUsualAdapters);
     auto size = static_cast<ULONG>(buffer.size() * sizeof(IP_ADAPTER_INFO));
@@ -32,13 +39,15 @@ AdapterList Win32NetworkAdapters::adapters() {
         size = static_cast<ULONG>(buffer.size() * sizeof(IP_ADAPTER_INFO));
         answer = getAdaptersInfo(buffer.data(), &size);
     }
-    if (answer == ERROR_NO_DATA) return {AdapterStatus::NoAdapters, {}};
-    if (answer != NO_ERROR) return {AdapterStatus::Failed, {}};
-    AdapterList list{AdapterStatus::Ok, {}};
+    if (answer == ERROR_NO_DATA) return {AdapterStatus::NoAdapters, {}, {}};
+    if (answer != NO_ERROR) return {AdapterStatus::Failed, {}, systemReason(answer)};
+    AdapterList list{AdapterStatus::Ok, {}, {}};
     for (const IP_ADAPTER_INFO* a = buffer.data(); a; a = a->Next) {
-        const char* text = a->IpAddressList.IpAddress.String;
-        list.firstAddresses.push_back(fromAnsi(
-            std::string_view(text, strnlen(text, sizeof a->IpAddressList.IpAddress.String))));
+        Adapter& adapter = list.adapters.emplace_back();
+        for (const IP_ADDR_STRING* address = &a->IpAddressList; address; address = address->Next)
+            adapter.addresses.push_back(fieldText(address->IpAddress.String));
+        adapter.name = fieldText(a->AdapterName);
+        adapter.description = fieldText(a->Description);
     }
     return list;
 }

@@ -22,8 +22,9 @@
 
 struct FakeVersionInfo : VersionInfo {
     std::optional<VersionRecord> record;  // nothing: the call fails and leaves the record alone
-    void getVersionEx(VersionRecord& r) override {
+    bool getVersionEx(VersionRecord& r) override {
         if (record) r = *record;
+        return record.has_value();
     }
 };
 

@@ -17,10 +17,11 @@ struct VersionRecord {
 
 struct VersionInfo {
     virtual ~VersionInfo() = default;
-    // Fills what the system knows into the record; a failing call leaves it as it was.
-    virtual void getVersionEx(VersionRecord& record) = 0;
+    // Fills what the system knows into the record; a failing call leaves it as it was
+    // and says false.
+    virtual bool getVersionEx(VersionRecord& record) = 0;
 };
 
 struct Win32VersionInfo : VersionInfo {
-    void getVersionEx(VersionRecord& record) override;
+    bool getVersionEx(VersionRecord& record) override;
 };

@@ -42,8 +42,10 @@ struct FakeWmiObjectSet : WmiObjectSet {
             return WmiResult<WmiDone>::failed(*failure);
         for (const FakeWmiInstance& instance : instances) {
             FakeWmiObject object{wmi, instance};
-            if (!each(object)) break;
+            if (!each(object)) return WmiDone{};
         }
+        if (auto late = wmi.failing.find("forEach end"); late != wmi.failing.end())
+            return WmiResult<WmiDone>::failed(late->second);
         return WmiDone{};
     }
     WmiResult<std::unique_ptr<WmiObject>> item(const std::string& path) override {

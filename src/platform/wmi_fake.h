@@ -22,7 +22,8 @@ struct FakeWmiInstance {
 struct FakeWmi : Wmi {
     std::vector<FakeWmiInstance> processors;
     // Calls that fail, by name ("connect", "instancesOf", "count", "forEach", "item"),
-    // with the description they fail with.
+    // with the description they fail with; "forEach end" fails the enumeration after
+    // every instance was handed over.
     std::map<std::string, std::string> failing;
     // Calls made, in order: "connect", "instancesOf Win32_Processor", "count",
     // "forEach", "path", "property Name", "item <path>".

@@ -18,7 +18,7 @@ struct CompleteReport : FakeKavrona {
         v.minorVersion = 1;
         v.csdVersion = "Service Pack 3";
         fake.version.record = v;
-        fake.network.answer = {AdapterStatus::Ok, {"0.0.0.0", "192.168.1.10"}};
+        fake.network.answer = adaptersWith(AdapterStatus::Ok, {"0.0.0.0", "192.168.1.10"});
         auto& system = fake.registry.key(kHKeyLocalMachine, kSystem);
         system["SystemBiosDate"] = {1, std::string("06/01/26\0", 9), {}};
         system["SystemBiosVersion"] = {7, std::string("VBOX   - 1\0BIOS 2.0\0\0", 21), {}};

@@ -30,7 +30,7 @@ std::string detailsOf(int n) {
 // One machine, scripted alike for the buttons and for the run without a window.
 void script(FakePlatform& os) {
     os.environment.variables = {{"COMPUTERNAME", "PC-KANCELAR"}, {"USERNAME", "jiri"}};
-    os.network.answer = {AdapterStatus::Ok, {"192.168.1.10"}};
+    os.network.answer = adaptersWith(AdapterStatus::Ok, {"192.168.1.10"});
     os.volumes.add('C', 0x12AB00CD, "SYSTEM").space = FakeSpace{0, 80023715840, 1048576000};
     os.wmi.processors = {cpu(0)};
 }

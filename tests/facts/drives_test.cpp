@@ -236,3 +236,41 @@ TEST_F(DrivesSection, EachDriveKeepsItsOwnCountsAndAFailedQueryLeavesNone) {
     EXPECT_EQ(0u, found.drives[1].space.TotalNumberOfFreeBytes);
     EXPECT_EQ(",", found.decimalSeparator);
 }
+
+struct EveryDrive : DrivesSection {};
+
+TEST_F(EveryDrive, EveryListedRootWithWhatCouldBeReadOfIt) {
+    fake.volumes.drives['A'] = FakeDrive{kDriveRemovable, std::nullopt, std::nullopt};
+    fake.volumes.add('C', 0x12AB00CD, "SYSTEM").space = FakeSpace{5, 80023715840, 1048577000};
+    fake.volumes.add('D', 0x12AB00CD, "  ").space.reset();  // C:'s serial again, a blank label
+    fake.volumes.add('K', 7, "Síť").type = kDriveRemote;
+    fake.volumes.add('X', 8);
+    std::optional<std::vector<DriveRecord>> found = gatherEveryDrive(fake.volumes);
+    ASSERT_TRUE(found);
+    ASSERT_EQ(5u, found->size());
+    const DriveRecord &a = (*found)[0], &c = (*found)[1], &d = (*found)[2], &k = (*found)[3];
+    EXPECT_EQ("A:\\", a.root);
+    EXPECT_EQ(kDriveRemovable, a.type);
+    EXPECT_EQ("Disketa.", a.typeText);
+    EXPECT_FALSE(a.volumeRead);
+    EXPECT_FALSE(a.spaceRead);
+    EXPECT_TRUE(c.volumeRead && c.spaceRead);
+    EXPECT_EQ("SYSTEM", c.label);
+    EXPECT_EQ("12AB-00CD", c.serial);
+    EXPECT_EQ(80023715840u, c.space.TotalNumberOfBytes);
+    EXPECT_EQ(1048577000u, c.space.TotalNumberOfFreeBytes);
+    EXPECT_TRUE(d.volumeRead);
+    EXPECT_EQ("  ", d.label);
+    EXPECT_EQ("12AB-00CD", d.serial);
+    EXPECT_FALSE(d.spaceRead);
+    EXPECT_EQ("Připojený (síťový) disk.", k.typeText);
+    EXPECT_EQ("Síť", k.label);
+    EXPECT_EQ("X:\\", (*found)[4].root);
+    EXPECT_EQ((std::vector<char>{'A', 'C', 'D', 'K', 'X'}), fake.volumes.probed());
+}
+
+TEST_F(EveryDrive, AFailingListGivesNoneAtAll) {
+    fake.volumes.add('C', 1);
+    fake.volumes.listFails = true;
+    EXPECT_FALSE(gatherEveryDrive(fake.volumes));
+}

@@ -100,3 +100,39 @@ TEST(ProcesorDetails, NoProcessorNoLines) {
     EXPECT_EQ("", ProcesorDetails(nullptr));
     EXPECT_EQ("", detailsOf({}));
 }
+
+TEST(EveryProcessor, EachPropertyOfTheWindowInItsOrderOrWhyItIsMissing) {
+    FakeWmi wmi;
+    Props lacking = fullCpu();
+    lacking.erase("Status");
+    lacking["LoadPercentage"] = WmiValue{};
+    wmi.processors = {{"cpu0", fullCpu()}, {"cpu1", lacking}};
+    ProcessorsFound found = gatherProcessors(wmi);
+    ASSERT_FALSE(found.failure);
+    ASSERT_EQ(2u, found.processors.size());
+    const std::vector<ProcessorProperty> properties = processorProperties();
+    ASSERT_EQ(11u, properties.size());
+    EXPECT_STREQ("Name", properties.front().name);
+    EXPECT_STREQ("PowerManagementSupported", properties.back().name);
+    for (size_t i = 0; i < properties.size(); ++i) {
+        WmiResult<WmiValue>& value = found.processors[0][i];
+        ASSERT_TRUE(value.ok()) << properties[i].name;
+        EXPECT_EQ(properties[i].kind, value.value().kind) << properties[i].name;
+    }
+    EXPECT_EQ("Intel(R) Core(TM) i5  ", found.processors[0][0].value().text);
+    EXPECT_EQ(4294967295, found.processors[0][7].value().integer);
+    EXPECT_FALSE(found.processors[1][3].ok());
+    EXPECT_EQ(kWmiNotFound, found.processors[1][3].failure());
+    EXPECT_EQ(WmiValue::Kind::Null, found.processors[1][5].value().kind);
+}
+
+TEST(EveryProcessor, AListingThatFailsGivesNoneNotAPart) {
+    for (const char* call : {"connect", "instancesOf", "forEach", "forEach end"}) {
+        FakeWmi wmi;
+        wmi.processors = {{"cpu0", fullCpu()}, {"cpu1", fullCpu()}};
+        wmi.failing[call] = "0x80041003";
+        ProcessorsFound found = gatherProcessors(wmi);
+        EXPECT_EQ("0x80041003", found.failure.value_or("")) << call;
+        EXPECT_TRUE(found.processors.empty()) << call;
+    }
+}

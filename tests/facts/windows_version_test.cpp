@@ -114,6 +114,7 @@ TEST_F(WindowsVersionTest, ServicePackFieldWithoutNulIsTakenWhole) {
 TEST_F(WindowsVersionTest, FailingCallLeavesTheSetUpRecord) {
     version.record.reset();
     EXPECT_EQ("Chyba - " + std::string(128, ' '), versionName());
+    EXPECT_FALSE(gatherWindowsVersion(version).read);
 }
 
 TEST_F(WindowsVersionTest, ServicePackTextKeepsItsLetters) {
@@ -122,3 +123,11 @@ TEST_F(WindowsVersionTest, ServicePackTextKeepsItsLetters) {
 }
 
 }  // namespace
+
+TEST(WindowsBits, OfTheSystemsOwnArchitecture) {
+    const struct {
+        uint16_t architecture;
+        int bits;
+    } cases[] = {{0, 32}, {5, 32}, {6, 64}, {9, 64}, {12, 64}, {1, 0}, {0xFFFF, 0}};
+    for (const auto& c : cases) EXPECT_EQ(c.bits, windowsBits(c.architecture)) << c.architecture;
+}

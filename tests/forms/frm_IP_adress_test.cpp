@@ -26,13 +26,17 @@ TEST_F(AddressWindow, FirstAdapterWithARealAddress) {
         AdapterList list;
         const char* line;
     } cases[] = {
-        {{AdapterStatus::Ok, {"192.168.1.10"}}, "\r\nIP adresa: 192.168.1.10\r\n\r\n"},
-        {{AdapterStatus::Ok, {"10.0.0.5", "10.0.0.6"}}, "\r\nIP adresa: 10.0.0.5\r\n\r\n"},
-        {{AdapterStatus::Ok, {"", "0.0.0.0", "0.0.0.0", "172.17.0.2"}},
+        {adaptersWith(AdapterStatus::Ok, {"192.168.1.10"}), "\r\nIP adresa: 192.168.1.10\r\n\r\n"},
+        {adaptersWith(AdapterStatus::Ok, {"10.0.0.5", "10.0.0.6"}),
+         "\r\nIP adresa: 10.0.0.5\r\n\r\n"},
+        {adaptersWith(AdapterStatus::Ok, {"", "0.0.0.0", "0.0.0.0", "172.17.0.2"}),
          "\r\nIP adresa: 172.17.0.2\r\n\r\n"},
-        {{AdapterStatus::Ok, {"0.0.0.0", ""}}, "\r\nIP adresa: \r\n\r\n"},
-        {{AdapterStatus::NoAdapters, {}}, "\r\nIP adresa: \r\n\r\n"},
-        {{AdapterStatus::Failed, {"10.0.0.5"}}, "\r\nIP adresa: \r\n\r\n"},
+        {adaptersWith(AdapterStatus::Ok, {"0.0.0.0", ""}), "\r\nIP adresa: \r\n\r\n"},
+        // Only each adapter's first address counts, as the report always took it.
+        {{AdapterStatus::Ok, {{{"0.0.0.0", "10.1.1.1"}, "a", ""}, {{"10.2.2.2"}, "b", ""}}, {}},
+         "\r\nIP adresa: 10.2.2.2\r\n\r\n"},
+        {adaptersWith(AdapterStatus::NoAdapters, {}), "\r\nIP adresa: \r\n\r\n"},
+        {adaptersWith(AdapterStatus::Failed, {"10.0.0.5"}), "\r\nIP adresa: \r\n\r\n"},
     };
     for (const auto& c : cases) {
         k.form1.tb_Info.setText("Verze Windows: x\r\n\r\n");
@@ -44,7 +48,7 @@ TEST_F(AddressWindow, FirstAdapterWithARealAddress) {
 }
 
 TEST_F(AddressWindow, LaterStepsRunWhileItIsLoadedAndItClosesAfterwards) {
-    fake.network.answer = {AdapterStatus::Ok, {"192.168.1.10"}};
+    fake.network.answer = adaptersWith(AdapterStatus::Ok, {"192.168.1.10"});
     std::string boxDuringStep3;
     bool loadedDuringStep3 = false;
     k.form1.tb_Forms_show.onChange = [&] {
