@@ -20,5 +20,6 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     const std::string& first = arguments[0];
     if (sameSwitch(first, "/?") && arguments.size() == 1) return {A::Usage, {}};
     if (sameSwitch(first, "/report") && arguments.size() == 2) return {A::Report, arguments[1]};
+    if (sameSwitch(first, "/json") && arguments.size() == 2) return {A::Json, arguments[1]};
     return {A::Wrong, {}};
 }

@@ -1,14 +1,14 @@
 #pragma once
 // What Kavrona is asked on its command line: its window, as always; the complete
-// report into a file, without a window; or how to ask.
+// report or the JSON record into a file, without a window; or how to ask.
 
 #include <string>
 #include <vector>
 
 struct CommandLine {
-    enum class Ask { Window, Report, Usage, Wrong };
+    enum class Ask { Window, Report, Json, Usage, Wrong };
     Ask ask = Ask::Window;
-    std::string file;  // for Report, UTF-8
+    std::string file;  // for Report and Json, UTF-8; for Json "-" is the standard output
 };
 
 // `arguments` are those after the program's name, UTF-8. Switches are read without
@@ -30,6 +30,7 @@ inline constexpr const char* kUsage[] = {
     "  Kavrona.exe                  otevře okno programu",
     "  Kavrona.exe /report SOUBOR   připíše kompletní info na konec souboru SOUBOR (.txt)",
     "                               bez okna a skončí",
+    "  Kavrona.exe /json SOUBOR     připíše totéž jako řádek JSON (- místo souboru: na výstup)",
     "  Kavrona.exe /?               vypíše tento návod",
     "Návratový kód: 0 zapsáno, 1 chybný název souboru, 2 soubor se nepodařilo uložit,",
     "3 neznámý přepínač.",

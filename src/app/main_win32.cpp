@@ -41,8 +41,9 @@ int runMessageLoop(Win32View& view) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (CommandLine line = readCommandLine(arguments()); line.ask != CommandLine::Ask::Window) {
         Win32Console console;
+        Win32StandardOutput out;
         Win32Platform os;
-        return runWithoutWindow(line, os.platform(), console);
+        return runWithoutWindow(line, os.platform(), console, out);
     }
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

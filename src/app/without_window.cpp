@@ -1,7 +1,9 @@
 #include "app/without_window.h"
 
+#include "app/json_record.h"
 #include "app/kavrona.h"
 #include "app/report_file.h"
+#include "facts/line_end.h"
 #include "ui/view.h"
 
 namespace {
@@ -51,12 +53,28 @@ int report(const std::string& file, const Platform& os, Console& console) {
     return saving.result == Saving::Result::NameRefused ? kExitNameRefused : kExitNotSaved;
 }
 
+// The JSON record appended to `file` as "Uložit do souboru ..." appends the report,
+// whole or not at all, or written to the standard output.
+int json(const std::string& file, const Platform& os, Console& console, StandardOutput& out) {
+    const std::string record = jsonRecord(os);
+    const bool toOutput = file == "-";
+    Outcome written = toOutput ? out.write(record) : os.files.appendUtf8(file, record);
+    if (written.ok) return kExitDone;
+    const std::string what =
+        toOutput ? "Standardní výstup záznam nepřijal." : "Soubor se nepodařilo uložit.";
+    console.err(oneLine(what + kLineEnd + written.reason));
+    return kExitNotSaved;
+}
+
 }  // namespace
 
-int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console) {
+int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console,
+                     StandardOutput& out) {
     switch (line.ask) {
         case CommandLine::Ask::Report:
             return report(line.file, os, console);
+        case CommandLine::Ask::Json:
+            return json(line.file, os, console, out);
         case CommandLine::Ask::Usage:
             for (const char* text : kUsage) console.out(text);
             return kExitDone;

@@ -1,12 +1,14 @@
 #pragma once
 // Kavrona asked on its command line for something other than its window: the
-// complete report appended to a file, or how to ask. No window is made and no box
-// shown; what a box would have said goes to the console, on one line.
+// complete report or the JSON record appended to a file, or how to ask. No window is
+// made and no box shown; what a box would have said goes to the console, on one line.
 
 #include "app/command_line.h"
 #include "platform/console.h"
 #include "platform/platform.h"
+#include "platform/standard_output.h"
 
 // The exit code (ExitCode) of `line`, which does not ask for the window. The boxes of
-// `os` are never shown.
-int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console);
+// `os` are never shown. `out` takes the JSON record asked for with "-".
+int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console,
+                     StandardOutput& out);

@@ -18,6 +18,11 @@ TEST(CommandLineTest, SwitchesAndWhatFollowsThem) {
         {{"/report", "C:\\Data\\PC 1.txt"}, A::Report, "C:\\Data\\PC 1.txt"},
         {{"/REPORT", "\\\\server\\share\\PC.txt"}, A::Report, "\\\\server\\share\\PC.txt"},
         {{"/Report", "a.TXT"}, A::Report, "a.TXT"},  // the name check is the save's, later
+        {{"/json", "C:\\Inventura\\日報.jsonl"}, A::Json, "C:\\Inventura\\日報.jsonl"},
+        {{"/Json", "-"}, A::Json, "-"},
+        {{"/json"}, A::Wrong, ""},
+        {{"/json", "a", "b"}, A::Wrong, ""},
+        {{"/jsonl", "a"}, A::Wrong, ""},
         {{"/?"}, A::Usage, ""},
         {{"/report"}, A::Wrong, ""},
         {{"/report", "a.txt", "b.txt"}, A::Wrong, ""},

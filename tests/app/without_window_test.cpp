@@ -5,6 +5,7 @@
 #include "app/kavrona.h"
 #include "platform/console_fake.h"
 #include "platform/platform_fake.h"
+#include "platform/standard_output_fake.h"
 
 namespace {
 
@@ -38,10 +39,11 @@ void script(FakePlatform& os) {
 struct WithoutWindow : testing::Test {
     FakePlatform os;
     FakeConsole console;
+    FakeStandardOutput out;
     void SetUp() override { script(os); }
 
     int run(std::vector<std::string> arguments) {
-        return runWithoutWindow(readCommandLine(arguments), os.platform(), console);
+        return runWithoutWindow(readCommandLine(arguments), os.platform(), console, out);
     }
     int report(const std::string& path = kPath) { return run({"/report", path}); }
 
@@ -100,12 +102,12 @@ TEST_F(WithoutWindow, AWmiFailureLeavesTheProcessorsOutButStillWrites) {
          },
          "Invalid use of Null"},
     };
-    const std::string withoutProcessors = [] {
+    const std::string withoutProcessors = [this] {
         FakePlatform p;
         script(p);
         p.wmi.processors.clear();
         FakeConsole quiet;
-        runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), quiet);
+        runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), quiet, out);
         return p.files.contents[kPath];
     }();
     for (const Case& c : cases) {
@@ -114,7 +116,7 @@ TEST_F(WithoutWindow, AWmiFailureLeavesTheProcessorsOutButStillWrites) {
         c.fail(p);
         FakeConsole told;
         EXPECT_EQ(kExitDone,
-                  runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), told))
+                  runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), told, out))
             << c.name;
         EXPECT_EQ(withoutProcessors, p.files.contents[kPath]) << c.name;
         EXPECT_EQ(std::vector<std::string>{kFailed + c.description}, told.errLines) << c.name;
@@ -150,7 +152,7 @@ TEST_F(WithoutWindow, EachFailureHasItsCodeAndTheBoxsWordsOnOneLine) {
         if (c.fault) c.fault(p.files);
         FakeConsole told;
         EXPECT_EQ(c.code,
-                  runWithoutWindow(readCommandLine({"/report", c.path}), p.platform(), told))
+                  runWithoutWindow(readCommandLine({"/report", c.path}), p.platform(), told, out))
             << c.name;
         EXPECT_EQ(std::vector<std::string>{c.line}, told.errLines) << c.name;
         EXPECT_TRUE(told.outLines.empty()) << c.name;
