@@ -22,9 +22,12 @@ class Win32FileCalls : public FileCalls {
     ~Win32FileCalls() override { closeHandle(); }
 
     Answer open(bool& created) override {
-        // Write access rather than append-only access, so that a short write can be cut back.
-        h_ = CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Write access rather than append-only access, so that a short write can be cut
+        // back; delete access, so that a file made here goes through this handle. A
+        // folder that lets the program write but not delete still takes the record.
+        h_ = openFor(GENERIC_WRITE | DELETE);
+        if (h_ == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
+            h_ = openFor(GENERIC_WRITE);
         if (h_ == INVALID_HANDLE_VALUE) return answer(FALSE);
         created = GetLastError() != ERROR_ALREADY_EXISTS;
         return {};
@@ -48,10 +51,18 @@ class Win32FileCalls : public FileCalls {
         if (!SetFilePointerEx(h_, to, nullptr, FILE_BEGIN)) return answer(FALSE);
         return answer(SetEndOfFile(h_));
     }
+    Answer removeOnClose() override {
+        FILE_DISPOSITION_INFO disposition{TRUE};
+        return answer(
+            SetFileInformationByHandle(h_, FileDispositionInfo, &disposition, sizeof(disposition)));
+    }
     void close() override { closeHandle(); }
-    Answer remove() override { return answer(DeleteFileW(path_.c_str())); }
 
   private:
+    HANDLE openFor(DWORD access) {
+        return CreateFileW(path_.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
     void closeHandle() {
         if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
         h_ = INVALID_HANDLE_VALUE;
@@ -86,7 +97,16 @@ Outcome Win32Files::append(const std::string& utf8Path, std::string_view text) {
     Appended appended = appendRecord(file, toAnsi(text).bytes);
     if (!appended.failure) return {};
     std::string reason = systemReason(appended.failure);
-    if (appended.cutBack)
-        reason += "\r\nSoubor může obsahovat část záznamu: " + systemReason(appended.cutBack);
+    switch (appended.left) {
+        case Appended::Left::AsItWas:
+            break;
+        case Appended::Left::Empty:
+            reason += "\r\nSoubor zůstal na disku prázdný: " + systemReason(appended.leftBecause);
+            break;
+        case Appended::Left::PartOfRecord:
+            reason +=
+                "\r\nSoubor může obsahovat část záznamu: " + systemReason(appended.leftBecause);
+            break;
+    }
     return {false, reason};
 }
