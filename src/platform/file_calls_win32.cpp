@@ -54,6 +54,10 @@ FileCalls::Answer Win32FileCalls::removeOnClose() {
 }
 
 void Win32FileCalls::close() {
+    closeHandle();
+}
+
+void Win32FileCalls::closeHandle() {
     if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
     h_ = INVALID_HANDLE_VALUE;
 }

@@ -12,7 +12,7 @@ class Win32FileCalls : public FileCalls {
     explicit Win32FileCalls(std::wstring path) : path_(std::move(path)) {}
     Win32FileCalls(const Win32FileCalls&) = delete;
     Win32FileCalls& operator=(const Win32FileCalls&) = delete;
-    ~Win32FileCalls() override { close(); }
+    ~Win32FileCalls() override { closeHandle(); }
 
     Answer open(bool& created) override;
     Answer end(uint64_t& at) override;
@@ -24,6 +24,7 @@ class Win32FileCalls : public FileCalls {
 
   private:
     HANDLE openFor(DWORD access);
+    void closeHandle();
 
     std::wstring path_;
     HANDLE h_ = INVALID_HANDLE_VALUE;
