@@ -2,8 +2,9 @@
 # Installs what is missing, builds all three programs and runs every test once, then
 # prints the totals of each suite: passed, failed, not run, and the median time of a
 # case. A test that did not run fails the whole run, unless the machine lacks what it
-# needs for a reason on the short list: a kernel without 32-bit support, or a 32-bit
-# half of Wine that this machine's package sources cannot give (scripts/setup.sh).
+# needs for a reason on the short list: a 32-bit half of Wine (or, where the kernel
+# cannot run 32-bit programs, the qemu-user that runs it) that this machine's package
+# sources cannot give, or that cannot be registered (scripts/setup.sh).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$root/scripts/suites.sh"
@@ -29,8 +30,11 @@ clean_prefix_settings
 run_ctest windows-x64 build/windows-x64 --timeout 300
 if why=$(x86_reason); then
   not_run_suite windows-x86 windows-x64 "$why"
-else
+elif [ "$(x86_mode)" = native ]; then
   run_ctest windows-x86 build/windows-x86 --timeout 300
+  judge_medians windows-x86 windows-x64 2
+else
+  run_emulated_x86
 fi
 stop_all
 

@@ -21,13 +21,15 @@
 #include "app/switch_streams_win32.h"
 #include "platform/code_page_win32.h"
 #include "platform/utf16_win32.h"
+#include "support/automation_win32.h"
 #include "support/real_program_win32.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr DWORD kRunLimitMs = 60000;
+const DWORD kRunLimitMs =
+    static_cast<DWORD>(automation::scaled(automation::Patience(60000)).count());
 
 struct Ran {
     DWORD code = STILL_ACTIVE;

@@ -13,12 +13,14 @@
 #include <string>
 
 #include "platform/utf16_win32.h"
+#include "support/automation_win32.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr DWORD kRunLimitMs = 60000;
+const DWORD kRunLimitMs =
+    static_cast<DWORD>(automation::scaled(automation::Patience(60000)).count());
 
 // The README from the Linux side, through Wine's drive of the root.
 fs::path readmePath() {

@@ -22,7 +22,7 @@ namespace {
 using namespace automation;
 
 constexpr DWORD kBesideTheProgram = 1, kInTheCurrentFolder = 2;  // guestLoadsByName's bits
-constexpr DWORD kThreadLimitMs = 60000;
+const DWORD kThreadLimitMs = static_cast<DWORD>(scaled(Patience(60000)).count());
 
 std::wstring fullPath(const std::wstring& path) {
     wchar_t full[MAX_PATH];
