@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -90,9 +91,10 @@ struct ReportSwitch : testing::Test {
         EXPECT_TRUE(started) << "cannot start " << KAVRONA_EXE << ": " << GetLastError();
         if (!started) return ran;
         Shown shown{process.dwProcessId};
-        ULONGLONG deadline = GetTickCount64() + kRunLimitMs;
+        // The performance counter's clock: GetTickCount64 stands still under qemu-user.
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kRunLimitMs);
         while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT &&
-               GetTickCount64() < deadline) {
+               std::chrono::steady_clock::now() < deadline) {
             if (!shown.seen) EnumWindows(findWindows, reinterpret_cast<LPARAM>(&shown));
         }
         if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <thread>
 
 #include "platform/utf16_win32.h"
 
@@ -69,7 +68,10 @@ bool pollUntil(const std::function<bool()>& done, Patience patience) {
     auto end = std::chrono::steady_clock::now() + patience;
     while (!done()) {
         if (std::chrono::steady_clock::now() >= end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // Not std::this_thread::sleep_for: the threading library counts that down with
+        // GetTickCount, which stands still in a 32-bit process under qemu-user with
+        // 64 KiB pages (the tick count's shared page is then a private copy).
+        Sleep(20);
     }
     return true;
 }
