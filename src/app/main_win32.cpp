@@ -41,7 +41,8 @@ int runMessageLoop(Win32View& view) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Before anything loads a DLL by name: a DLL planted beside the program or in the
-    // current folder must not come into a process that may run as SYSTEM.
+    // current folder must not come into a process that may run as SYSTEM, as far as
+    // the loader can be told so.
     narrowProcessDllSearch();
     // No "no disk" or "cannot open" box of Windows' own: a card reader without media
     // would stop a scheduled run, where nobody answers, at its drive.

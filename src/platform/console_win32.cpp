@@ -10,6 +10,7 @@ namespace {
 // nowhere has no file type.
 bool given(HANDLE handle) {
     if (!handle || handle == INVALID_HANDLE_VALUE) return false;
+    SetLastError(NO_ERROR);  // an unknown type with no error is a handle all the same
     return GetFileType(handle) != FILE_TYPE_UNKNOWN || GetLastError() == NO_ERROR;
 }
 
