@@ -31,6 +31,11 @@ for arch in x64 x86; do
     echo "32-bit build: not run ($why)"
     continue
   fi
+  # Under an emulator the figures would be the emulator's, not the program's.
+  if [ $arch = x86 ] && [ "$(x86_mode)" = emulated ]; then
+    echo "32-bit build: not run (the kernel cannot run 32-bit programs; under qemu-user the times are the emulator's)"
+    continue
+  fi
   "$root/scripts/wine-run" "build/windows-$arch/kavrona-bench.exe" "$@" 2> >(quiet) || status=1
 done
 echo

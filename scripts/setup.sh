@@ -4,9 +4,10 @@
 # dpkg and apt: it runs before anything it installs.
 #
 # Two steps. The first, everything the 64-bit program and its tests need, must succeed.
-# The second, the 32-bit half of Wine for the shipped 32-bit program, may fail where
-# the package sources cannot give it; then apt's reason is kept for scripts/x86-ready,
-# the run command still works with the 64-bit program, and the test command shows the
+# The second, the 32-bit half of Wine for the shipped 32-bit program (and qemu-user,
+# registered for 32-bit programs, where the kernel cannot run them), may fail where the
+# package sources cannot give it; then apt's reason is kept (scripts/x86-state.sh), the
+# run command still works with the 64-bit program, and the test command shows the
 # 32-bit suite as not run, with that reason. Nothing of the user's is ever removed or
 # downgraded.
 set -euo pipefail
@@ -95,36 +96,62 @@ if ! locale -a 2>/dev/null | grep -qix 'cs_CZ.utf8'; then
   "${sudo_cmd[@]}" locale-gen >/dev/null || fail "locale-gen cs_CZ.UTF-8"
 fi
 
-# The 32-bit half, in a step of its own: its failure leaves the 64-bit half usable.
-install_x86() {
-  if ! "$here/runs-i386"; then
-    x86_unavailable "kernel without 32-bit support"
-    return
-  fi
-  mapfile -t missing < <(missing_of "${x86_packages[@]}")
-  if [ ${#missing[@]} -eq 0 ]; then
-    x86_available
-    return
-  fi
+# apt's own words: the lines of its log that say what it could not do, and why.
+apt_reason() {  # log file
+  local why
+  why=$({
+    grep -E '^ *[^ ]+ : (Depends|PreDepends|Breaks|Conflicts): ' "$1" | head -1
+    grep -E '^E: ' "$1"
+  } | sed 's/^ *//')
+  echo "${why:-$(tail -3 "$1")}"
+}
+
+# The i386 architecture and the package indexes for it.
+add_i386() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "setup: adding the i386 architecture"
     "${sudo_cmd[@]}" dpkg --add-architecture i386 || fail "dpkg --add-architecture i386"
     updated=no
   fi
+}
+
+# The 32-bit half, in a step of its own: its failure leaves the 64-bit half usable.
+install_x86() {
+  local log mode runs=0
+  log=$(mktemp)
+  # Where the kernel cannot run 32-bit programs, qemu-user runs Wine's 32-bit loader.
+  "$here/runs-i386" || runs=$?
+  if [ $runs -eq 1 ]; then
+    mapfile -t missing < <(missing_of "${x86_emulator_packages[@]}")
+    if [ ${#missing[@]} -gt 0 ]; then
+      echo "setup: the kernel cannot run 32-bit programs; installing ${missing[*]} to run them"
+      update_indexes
+      if ! install "$log" "${missing[@]}"; then
+        x86_unavailable "kernel without 32-bit support, and qemu-user-static cannot be installed: $(apt_reason "$log")"
+        rm -f "$log"
+        return
+      fi
+    fi
+  fi
+  if ! mode=$(x86_mode); then
+    x86_unavailable "$mode"
+    rm -f "$log"
+    return
+  fi
+  [ "$mode" = emulated ] && echo "setup: 32-bit programs run under qemu-i386 (registered in binfmt_misc)"
+  mapfile -t missing < <(missing_of "${x86_packages[@]}")
+  if [ ${#missing[@]} -eq 0 ]; then
+    x86_available
+    rm -f "$log"
+    return
+  fi
+  add_i386
   echo "setup: installing ${missing[*]}"
   update_indexes
-  local log
-  log=$(mktemp)
   if install "$log" "${missing[@]}"; then
     x86_available
   else
-    # apt's own words: the lines that say what it could not do, and why.
-    local why
-    why=$({
-      grep -E '^ *[^ ]+ : (Depends|PreDepends|Breaks|Conflicts): ' "$log" | head -1
-      grep -E '^E: ' "$log"
-    } | sed 's/^ *//')
-    x86_unavailable "the 32-bit half of Wine cannot be installed from this machine's package sources: ${why:-$(tail -3 "$log")}"
+    x86_unavailable "the 32-bit half of Wine cannot be installed from this machine's package sources: $(apt_reason "$log")"
   fi
   rm -f "$log"
 }

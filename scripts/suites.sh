@@ -31,7 +31,7 @@ run_ctest() {  # suite, build folder, ctest options...
     passed=$(grep -c 'status="run"' "$junit" || true)
     failed=$(grep -c 'status="fail"' "$junit" || true)
     notrun=$(grep -c -E 'status="(notrun|disabled)"' "$junit" || true)
-    per_case=$(grep -o '<testcase [^>]*time="[0-9.]*"' "$junit" | sed 's/.*time="//; s/"$//' | median)
+    per_case=$(median_of "$suite")
   fi
   record "$suite" "$passed" "$failed" "$notrun" "median ${per_case} s per case"
 }
@@ -47,6 +47,67 @@ run_counted() {  # suite, marker of a pass, how many checks there are (or "" if 
   failed=$(grep -c ': FAILED' "$log" || true)
   [ -n "$expected" ] && notrun=$((expected - passed - failed))
   record "$suite" "$passed" "$failed" "$notrun"
+}
+
+# The 32-bit suite where the kernel cannot run 32-bit programs: under qemu-user, each
+# 32-bit process about 20 times slower to start. The tests' own waits grow by the same
+# factor (KAVRONA_TIME_SCALE, tests/support/automation_win32.h), and so does ctest's
+# limit; the prefix's 32-bit side is started once first, outside any case's limit. Its
+# median says what emulation costs, not what the program does: it is not compared.
+# The cases that cannot pass there are left out by name and listed with the reason in
+# the totals; the shell wrappers leave out theirs when KAVRONA_UNDER_EMULATOR is set.
+run_emulated_x86() {
+  echo
+  echo "== windows-x86: under qemu-i386 emulation (the kernel cannot run 32-bit programs) =="
+  quietly "starting the prefix's 32-bit side under emulation" \
+    "$root/scripts/wine-run" build/windows-x86/tests/kavrona_win32_tests.exe --gtest_list_tests ||
+    echo "the 32-bit side did not start; the cases below will say why"
+  # A crash starts Wine's debugger, which cannot attach under the emulator and stays,
+  # keeping the session's desktop and ctest's output pipe open: without it, a crash
+  # just fails its case.
+  local i patterns=()
+  for ((i = 0; i < ${#x86_left_out[@]}; i += 2)); do patterns+=("${x86_left_out[i]}"); done
+  WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d" KAVRONA_TIME_SCALE=$x86_time_scale \
+    KAVRONA_UNDER_EMULATOR=qemu-i386 \
+    run_ctest windows-x86 build/windows-x86 --timeout $((300 * x86_time_scale)) \
+    -E "^($(IFS='|'; echo "${patterns[*]}"))( |\$)"
+  totals[windows-x86]+=", under qemu-i386 emulation (median not compared with windows-x64); left out there:"
+  for ((i = 0; i < ${#x86_left_out[@]}; i += 2)); do
+    totals[windows-x86]+=$'\n'"    ${x86_left_out[i]}: ${x86_left_out[i + 1]}"
+  done
+}
+x86_time_scale=20
+other_memory="Wine reads another process's memory through the host's view of it, and a 32-bit process under qemu-user has addresses the host does not: its modules cannot be listed, nor a thread started in it"
+# Each case (a ctest name pattern) that cannot pass under qemu-user, then why.
+x86_left_out=(
+  'TwentyDrives\.SectionHasABlockForEachDriveItTakes'
+  "qemu-i386 7.2 crashes Wine's 32-bit side (\"stack smashing detected\" in its Linux part) at a volume query of one of the drive kinds the case makes; it passes natively and on windows-x64"
+  'KavronaProgram\.MainWindowShowsWithoutTheDllsOfFactsAndPrinting' "$other_memory"
+  'Loaders/OldLoader\..*' "$other_memory (OldLoaderByScript in printing_win32_test too)"
+  'Loaders/Unattended.*' "$other_memory"
+)
+
+# The median time of a case of `suite` against that of `other`: at most `factor` times
+# it, or the command fails.
+judge_medians() {  # suite, other, factor
+  local ratio
+  ratio=$(awk -v a="$(median_of "$1")" -v b="$(median_of "$2")" \
+    'BEGIN { if (a == "-" || b == "-" || b == 0) print "-"; else printf "%.2f", a / b }')
+  if [ "$ratio" = - ]; then
+    totals[$1]+=", median not compared (no cases)"
+  elif awk -v r="$ratio" -v f="$3" 'BEGIN { exit !(r <= f) }'; then
+    totals[$1]+=", median ${ratio}x $2's (target ≤ $3x: pass)"
+  else
+    totals[$1]+=", median ${ratio}x $2's (target ≤ $3x: FAILED)"
+    status=1
+  fi
+}
+
+# A suite's median time of a case, from its JUnit file; "-" without one.
+median_of() {  # suite
+  local junit=$results/$1.xml
+  [ -f "$junit" ] || { echo -; return; }
+  grep -o '<testcase [^>]*time="[0-9.]*"' "$junit" | sed 's/.*time="//; s/"$//' | median
 }
 
 # A suite this machine cannot run, for a reason on the short list. Its cases are those

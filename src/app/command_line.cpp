@@ -16,7 +16,8 @@ bool sameSwitch(const std::string& argument, std::string_view name) {
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     using A = CommandLine::Ask;
-    if (arguments.empty() || !arguments[0].starts_with('/')) return {A::Window, {}};
+    if (arguments.empty()) return {A::Window, {}};
+    if (!arguments[0].starts_with('/') && !arguments[0].starts_with('-')) return {A::Window, {}};
     const std::string& first = arguments[0];
     if (sameSwitch(first, "/?") && arguments.size() == 1) return {A::Usage, {}};
     if (sameSwitch(first, "/report") && arguments.size() == 2) return {A::Report, arguments[1]};

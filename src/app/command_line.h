@@ -12,8 +12,9 @@ struct CommandLine {
 };
 
 // `arguments` are those after the program's name, UTF-8. Switches are read without
-// regard to case. Arguments that do not start with a switch are left alone, as the
-// program always left them.
+// regard to case. A first argument that starts with "/" or "-" is a switch: one the
+// program does not know is Wrong, never the window, which under a scheduled task
+// nobody would close. Other arguments are left alone, as the program always left them.
 CommandLine readCommandLine(const std::vector<std::string>& arguments);
 
 // The exit code of a run without a window.
@@ -21,17 +22,21 @@ enum ExitCode : int {
     kExitDone = 0,         // the record written, or the usage asked for
     kExitNameRefused = 1,  // the name check of "Uložit do souboru ..." failed
     kExitNotSaved = 2,     // the file could not take the record; it is as it was
-    kExitWrongSwitch = 3,  // a switch the program does not know, or one without its file
+    kExitWrongSwitch = 3,  // an unknown switch, a switch without its file, or one too many
 };
 
 // How to ask, line by line.
 inline constexpr const char* kUsage[] = {
     "Použití:",
     "  Kavrona.exe                  otevře okno programu",
-    "  Kavrona.exe /report SOUBOR   připíše kompletní info na konec souboru SOUBOR (.txt)",
-    "                               bez okna a skončí",
-    "  Kavrona.exe /json SOUBOR     připíše totéž jako řádek JSON (- místo souboru: na výstup)",
+    "  Kavrona.exe /report SOUBOR   připíše kompletní info na konec souboru SOUBOR",
+    "                               bez okna a skončí; název musí končit na .txt",
+    "                               (malými písmeny)",
+    "  Kavrona.exe /json SOUBOR     připíše totéž jako jeden řádek JSON na konec",
+    "                               souboru SOUBOR (název libovolný); - místo názvu",
+    "                               zapíše řádek na standardní výstup",
     "  Kavrona.exe /?               vypíše tento návod",
     "Návratový kód: 0 zapsáno, 1 chybný název souboru, 2 soubor se nepodařilo uložit,",
-    "3 neznámý přepínač.",
+    "3 přepínač, který program nezná (i začínající znakem -, např. -report), /report",
+    "nebo /json bez názvu souboru nebo další argument navíc.",
 };

@@ -1,7 +1,7 @@
-// Kavrona's start: the common controls, the real services and the Win32 view, then
-// the message loop until the last window is unloaded. COM starts with the first WMI
-// connection, and stops when the services go. A switch on the command line runs
-// without any of the window's start instead.
+// Kavrona's start: the process made safe to run unattended, then the common controls,
+// the real services and the Win32 view, and the message loop until the last window is
+// unloaded. COM starts with the first WMI connection, and stops when the services go. A
+// switch on the command line runs without any of the window's start instead.
 
 #include <windows.h>
 
@@ -12,6 +12,7 @@
 #include "app/command_line.h"
 #include "app/kavrona.h"
 #include "app/without_window.h"
+#include "platform/late_bound_win32.h"
 #include "platform/platform_win32.h"
 #include "platform/utf16_win32.h"
 #include "ui/view_win32.h"
@@ -39,6 +40,13 @@ int runMessageLoop(Win32View& view) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Before anything loads a DLL by name: a DLL planted beside the program or in the
+    // current folder must not come into a process that may run as SYSTEM, as far as
+    // the loader can be told so.
+    narrowProcessDllSearch();
+    // No "no disk" or "cannot open" box of Windows' own: a card reader without media
+    // would stop a scheduled run, where nobody answers, at its drive.
+    SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     if (CommandLine line = readCommandLine(arguments()); line.ask != CommandLine::Ask::Window) {
         Win32Console console;
         Win32StandardOutput out;

@@ -1,19 +1,21 @@
 #pragma once
-// The console the program was started from, when it was started from one: a run
-// without a window says there what it could not do.
+// Where a run without a window says what it could not do: the output and error
+// streams its starter gave it (a console, a file, a pipe), or else the starter's
+// console.
 
 #include <optional>
 #include <string>
 
 struct Console {
     virtual ~Console() = default;
-    // One line (UTF-8, without its line end) on the console's output or error
-    // stream. Nothing happens when the program was not started from a console.
+    // One line (UTF-8, without its line end) on the output or error stream. Nothing
+    // happens when the starter gave neither a stream nor a console.
     virtual void out(const std::string& line) = 0;
     virtual void err(const std::string& line) = 0;
 };
 
-// Attaches to the starting process's console at the first line.
+// Writes to the handles the starter gave; attaches to the starter's console only
+// when there are none.
 struct Win32Console : Console {
     void out(const std::string& line) override;
     void err(const std::string& line) override;

@@ -3,6 +3,7 @@
 namespace {
 
 using Answer = FileCalls::Answer;
+using Left = Appended::Left;
 
 uint32_t codeOf(const Answer& answer) {
     return answer.code ? answer.code : kWriteFault;
@@ -12,24 +13,29 @@ bool flushed(const Answer& answer) {
     return answer.ok || answer.code == kNoFunction || answer.code == kNotSupported;
 }
 
-// Closed, and removed when the append made it. What is left of the file is as it was
-// unless `failure` says otherwise; a removed file leaves nothing behind.
-uint32_t closed(FileCalls& file, bool created, uint32_t failure) {
+// Closed; a file the append made goes as it closes. `after` is what is left should
+// that fail while the file holds nothing of the record.
+Appended closed(FileCalls& file, bool created, Appended after) {
+    if (created) {
+        if (Answer removed = file.removeOnClose(); removed.ok) {
+            after = {after.failure};
+        } else if (after.left == Left::AsItWas) {
+            after = {after.failure, Left::Empty, codeOf(removed)};
+        }
+    }
     file.close();
-    if (!created) return failure;
-    Answer removed = file.remove();
-    return removed.ok ? 0 : codeOf(removed);
+    return after;
 }
 
-// The record cut off again, and that flushed.
-uint32_t undo(FileCalls& file, uint64_t oldEnd, bool created) {
-    uint32_t failure = 0;
+// The record cut off again, and that flushed. `failure` is why it is not saved.
+Appended undo(FileCalls& file, uint64_t oldEnd, bool created, uint32_t failure) {
+    Appended after{failure};
     if (Answer cut = file.cutBack(oldEnd); !cut.ok) {
-        failure = codeOf(cut);
+        after = {failure, Left::PartOfRecord, codeOf(cut)};
     } else if (Answer flush = file.flush(); !flushed(flush)) {
-        failure = codeOf(flush);
+        after = {failure, Left::PartOfRecord, codeOf(flush)};
     }
-    return closed(file, created, failure);
+    return closed(file, created, after);
 }
 
 }  // namespace
@@ -38,7 +44,8 @@ Appended appendRecord(FileCalls& file, std::string_view bytes) {
     bool created = false;
     if (Answer open = file.open(created); !open.ok) return {codeOf(open)};
     uint64_t oldEnd = 0;
-    if (Answer end = file.end(oldEnd); !end.ok) return {codeOf(end), closed(file, created, 0)};
+    // Where the end is unknown nothing is cut: the old records stay whole.
+    if (Answer end = file.end(oldEnd); !end.ok) return closed(file, created, {codeOf(end)});
     uint32_t failure = 0;
     uint32_t written = 0;
     if (Answer write = file.write(bytes, written); !write.ok) {
@@ -52,5 +59,5 @@ Appended appendRecord(FileCalls& file, std::string_view bytes) {
         file.close();
         return {};
     }
-    return {failure, undo(file, oldEnd, created)};
+    return undo(file, oldEnd, created, failure);
 }

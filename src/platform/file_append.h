@@ -6,8 +6,10 @@
 // (ERROR_INVALID_FUNCTION or ERROR_NOT_SUPPORTED after a complete write: some network and
 // virtual drives answer so though the data went). Not saved: any other failure, a
 // write that took less than the record (a full disk), and a failure that left no error
-// code (counted as ERROR_WRITE_FAULT). A record not saved is cut back off the file, or
-// the file removed when the append made it; the cut-back is flushed and checked too.
+// code (counted as ERROR_WRITE_FAULT). A record not saved is cut back off the file and
+// the cut-back flushed and checked; a file the append made goes again through the
+// append's own handle, never by name after closing it, which could remove another
+// writer's record made in between.
 
 #include <cstdint>
 #include <string_view>
@@ -26,8 +28,8 @@ struct FileCalls {
     virtual Answer write(std::string_view bytes, uint32_t& written) = 0;
     virtual Answer flush() = 0;
     virtual Answer cutBack(uint64_t at) = 0;  // the file ends at `at`
+    virtual Answer removeOnClose() = 0;       // the open file goes when it is closed
     virtual void close() = 0;
-    virtual Answer remove() = 0;  // once closed
 };
 
 inline constexpr uint32_t kDiskFull = 112;     // ERROR_DISK_FULL
@@ -36,8 +38,15 @@ inline constexpr uint32_t kNoFunction = 1;     // ERROR_INVALID_FUNCTION
 inline constexpr uint32_t kNotSupported = 50;  // ERROR_NOT_SUPPORTED
 
 struct Appended {
+    // What the file holds after a record not saved.
+    enum class Left {
+        AsItWas,       // the old records alone, or no file when the append made it
+        Empty,         // the append made it and could not remove it; it holds nothing
+        PartOfRecord,  // the record could not be cut off again: some of it may be there
+    };
     uint32_t failure = 0;  // why the record is not saved; 0 when it is
-    uint32_t cutBack = 0;  // why the file may still hold part of it; 0 when it does not
+    Left left = Left::AsItWas;
+    uint32_t leftBecause = 0;  // why it is not as it was; 0 when it is
 };
 
 Appended appendRecord(FileCalls& file, std::string_view bytes);

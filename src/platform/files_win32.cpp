@@ -2,64 +2,12 @@
 
 #include "platform/code_page_win32.h"
 #include "platform/file_append.h"
+#include "platform/file_calls_win32.h"
 #include "platform/files.h"
 #include "platform/system_reason_win32.h"
 #include "platform/utf16_win32.h"
 
 namespace {
-
-using Answer = FileCalls::Answer;
-
-Answer answer(BOOL ok) {
-    return {ok != FALSE, ok ? 0 : static_cast<uint32_t>(GetLastError())};
-}
-
-class Win32FileCalls : public FileCalls {
-  public:
-    explicit Win32FileCalls(std::wstring path) : path_(std::move(path)) {}
-    Win32FileCalls(const Win32FileCalls&) = delete;
-    Win32FileCalls& operator=(const Win32FileCalls&) = delete;
-    ~Win32FileCalls() override { closeHandle(); }
-
-    Answer open(bool& created) override {
-        // Write access rather than append-only access, so that a short write can be cut back.
-        h_ = CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h_ == INVALID_HANDLE_VALUE) return answer(FALSE);
-        created = GetLastError() != ERROR_ALREADY_EXISTS;
-        return {};
-    }
-    Answer end(uint64_t& at) override {
-        LARGE_INTEGER end{};
-        BOOL ok = SetFilePointerEx(h_, LARGE_INTEGER{}, &end, FILE_END);
-        at = static_cast<uint64_t>(end.QuadPart);
-        return answer(ok);
-    }
-    Answer write(std::string_view bytes, uint32_t& written) override {
-        DWORD n = 0;
-        BOOL ok = WriteFile(h_, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
-        written = n;
-        return answer(ok);
-    }
-    Answer flush() override { return answer(FlushFileBuffers(h_)); }
-    Answer cutBack(uint64_t at) override {
-        LARGE_INTEGER to{};
-        to.QuadPart = static_cast<LONGLONG>(at);
-        if (!SetFilePointerEx(h_, to, nullptr, FILE_BEGIN)) return answer(FALSE);
-        return answer(SetEndOfFile(h_));
-    }
-    void close() override { closeHandle(); }
-    Answer remove() override { return answer(DeleteFileW(path_.c_str())); }
-
-  private:
-    void closeHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-        h_ = INVALID_HANDLE_VALUE;
-    }
-
-    std::wstring path_;
-    HANDLE h_ = INVALID_HANDLE_VALUE;
-};
 
 // Why the path names no file that Windows would write: reserved names such as
 // NUL.txt or COM1.txt, in any folder, are devices that take the record and keep
@@ -83,8 +31,17 @@ Outcome appendBytes(const std::string& utf8Path, std::string_view bytes) {
     Appended appended = appendRecord(file, bytes);
     if (!appended.failure) return {};
     std::string reason = systemReason(appended.failure);
-    if (appended.cutBack)
-        reason += "\r\nSoubor může obsahovat část záznamu: " + systemReason(appended.cutBack);
+    switch (appended.left) {
+        case Appended::Left::AsItWas:
+            break;
+        case Appended::Left::Empty:
+            reason += "\r\nSoubor zůstal na disku prázdný: " + systemReason(appended.leftBecause);
+            break;
+        case Appended::Left::PartOfRecord:
+            reason +=
+                "\r\nSoubor může obsahovat část záznamu: " + systemReason(appended.leftBecause);
+            break;
+    }
     return {false, reason};
 }
 

@@ -46,15 +46,30 @@ class Win32DllLoader : public DllLoader {
         return folder;
     }
     Loaded loadByPath(const std::wstring& path) override {
-        // The DLLs it needs in turn are looked for beside it first, in the system folder.
+        // The DLLs it needs in turn are looked for beside it, in the system folder, first;
+        // then where the process's search goes (narrowDllSearch).
         return loaded(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     }
+    bool searchSystemFolderOnlyFromNowOn() override {
+        // A loader that refuses the flag for one load refuses it for the process too.
+        if (old_ != OldLoader::None) return false;
+        using SetDefault = BOOL WINAPI(DWORD);
+        auto* setDefault = reinterpret_cast<SetDefault*>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+        return setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+    bool leaveOutCurrentFolderFromNowOn() override { return SetDllDirectoryW(L"") != FALSE; }
 
   private:
     OldLoader old_ = oldLoader();
 };
 
 }  // namespace
+
+void narrowProcessDllSearch() {
+    Win32DllLoader loader;
+    narrowDllSearch(loader);
+}
 
 FARPROC lateBoundProc(const wchar_t* dll, const char* name) {
     HMODULE module = GetModuleHandleW(dll);

@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+// Every later load by name in the process, the system's own DLLs' included, from the
+// system folder where the loader allows it (platform/system_dll.h). First thing at start.
+void narrowProcessDllSearch();
+
 // `name` of the system's `dll`, which loads now from the system folder if it has not
 // yet (platform/system_dll.h); null when either is missing.
 FARPROC lateBoundProc(const wchar_t* dll, const char* name);

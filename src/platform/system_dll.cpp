@@ -15,3 +15,8 @@ void* loadSystemDll(DllLoader& loader, const std::wstring& dll) {
     if (path.size() > kLongestDllPath) return nullptr;
     return loader.loadByPath(path).module;
 }
+
+void narrowDllSearch(DllLoader& loader) {
+    if (loader.knowsSearchFlags() && loader.searchSystemFolderOnlyFromNowOn()) return;
+    loader.leaveOutCurrentFolderFromNowOn();
+}

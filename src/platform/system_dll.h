@@ -1,8 +1,11 @@
 #pragma once
-// Where a DLL of the system comes from at its first use: its system folder, on every
+// Where DLLs come from. The program's own first uses: the system folder, on every
 // loader from Vista on, and never a DLL of the same name beside the program or in the
-// current folder. The loader's calls are behind `DllLoader`, so that the choice is
-// tested natively against every answer a loader gives.
+// current folder. What the system's DLLs load later by name (delay-loads, print
+// drivers, WMI providers): the system folder too, where the loader can be told so for
+// the whole process; an older loader can only be told to leave out the current folder.
+// The loader's calls are behind `DllLoader`, so that the choice is tested natively
+// against every answer a loader gives.
 
 #include <cstdint>
 #include <string>
@@ -24,6 +27,12 @@ struct DllLoader {
     virtual std::wstring systemFolder() = 0;
     // The DLL at this full path.
     virtual Loaded loadByPath(const std::wstring& path) = 0;
+    // Every later load by name in the process searches the system folder only
+    // (SetDefaultDllDirectories with LOAD_LIBRARY_SEARCH_SYSTEM32); false when refused.
+    virtual bool searchSystemFolderOnlyFromNowOn() = 0;
+    // Later loads by name leave out the current folder (SetDllDirectoryW(L"")); false
+    // when refused.
+    virtual bool leaveOutCurrentFolderFromNowOn() = 0;
 };
 
 // ERROR_INVALID_PARAMETER: how a loader without the update refuses the search flags.
@@ -34,3 +43,9 @@ inline constexpr size_t kLongestDllPath = 259;
 // `dll` (a file name such as L"iphlpapi.dll") from the system folder; null when it
 // cannot be loaded from there.
 void* loadSystemDll(DllLoader& loader, const std::wstring& dll);
+
+// Narrows every later load by name in the process, the system's own DLLs' too: to the
+// system folder where the loader knows how; otherwise without the current folder, the
+// most an older loader allows (the program's folder stays first there). Before
+// anything loads a DLL by name.
+void narrowDllSearch(DllLoader& loader);

@@ -31,6 +31,12 @@ TEST(CommandLineTest, SwitchesAndWhatFollowsThem) {
         {{"/h"}, A::Wrong, ""},
         {{"/"}, A::Wrong, ""},
         {{"/řeport", "a.txt"}, A::Wrong, ""},
+        // Other programs' switch styles are switches too: a window under a scheduled
+        // task would never end.
+        {{"-report", "a.txt"}, A::Wrong, ""},
+        {{"--report", "a.txt"}, A::Wrong, ""},
+        {{"-?"}, A::Wrong, ""},
+        {{"-"}, A::Wrong, ""},
     };
     for (const Case& c : cases) {
         CommandLine line = readCommandLine(c.arguments);

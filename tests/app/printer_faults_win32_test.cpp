@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <thread>
 
 #include "support/real_program_win32.h"
 
@@ -101,7 +100,7 @@ TEST_F(PrinterFaultsByScript, CupsStoppedWhileAsking) {
         std::ofstream(signal) << "asking";
         // The script stops cupsd and then removes the file.
         for (int i = 0; i < 300 && GetFileAttributesA(signal) != INVALID_FILE_ATTRIBUTES; ++i)
-            std::this_thread::sleep_for(100ms);
+            Sleep(100);  // not sleep_for: see automation_win32.cpp
     };
     print();
     ASSERT_EQ(2u, texts().size());

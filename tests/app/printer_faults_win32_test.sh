@@ -66,7 +66,7 @@ lpadmin -p "$queue" -v file:/dev/null -P "$ppd" -E 2>/dev/null || { echo "FAILED
 lpadmin -d "$queue" || { echo "FAILED: lpadmin -d $queue"; exit 1; }
 
 run() {  # the gtest case, with a time limit well above what it may take
-  expect_cases 1 env KAVRONA_PRINTER_FAULT=1 timeout 90 "$root/scripts/wine-run" "$tests_exe" \
+  expect_cases 1 env KAVRONA_PRINTER_FAULT=1 timeout $((90 * ${KAVRONA_TIME_SCALE:-1})) "$root/scripts/wine-run" "$tests_exe" \
     --gtest_filter="PrinterFaultsByScript.$1" </dev/null
 }
 

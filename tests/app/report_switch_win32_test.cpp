@@ -1,31 +1,36 @@
 // `Kavrona.exe /report FILE`, `/?` and a wrong switch, run as a script runs them, against
 // what "Uložit do souboru ..." does in this process on the same machine: the same
 // record, the same refusals in the same words, and never a window.
-// Under Wine a program started from a console program shares that console from its
-// start (AttachConsole is then refused as "already attached"); started detached, it
-// has none, unless its starter has a console of its own that it can attach to, as a
-// windowed program started from cmd on Windows does. report_switch_win32_test.sh
-// prepares an immutable file and a full disk, and runs the case with such a console.
+// What Kavrona says goes to the streams its starter gave it, a file or a pipe, whether
+// the starter has a console or not (a service, a remote-run tool, `> out.log` in cmd);
+// only without them to its starter's console. Under Wine a program started from a
+// console program shares that console from its start (AttachConsole is then refused as
+// "already attached"). report_switch_win32_test.sh prepares an immutable file and a
+// full disk, and runs the case with a console of the test's own.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "app/command_line.h"
+#include "app/switch_streams_win32.h"
 #include "platform/code_page_win32.h"
 #include "platform/utf16_win32.h"
+#include "support/automation_win32.h"
 #include "support/real_program_win32.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr DWORD kRunLimitMs = 60000;
+const DWORD kRunLimitMs =
+    static_cast<DWORD>(automation::scaled(automation::Patience(60000)).count());
 
 struct Ran {
     DWORD code = STILL_ACTIVE;
@@ -53,33 +58,6 @@ BOOL CALLBACK findWindows(HWND hwnd, LPARAM param) {
     return !s->seen;
 }
 
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// What the program wrote in the console's code page, as a console program's
-// output redirected to a file is read.
-std::string consoleText(const std::string& bytes) {
-    UINT codePage = GetConsoleOutputCP();
-    int n =
-        MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
-    return narrow(wide);
-}
-
-// A box's lines joined by blanks, as the console gets them.
-std::string oneLine(const std::string& box) {
-    std::string line;
-    for (size_t i = 0; i < box.size(); ++i) {
-        bool lineEnd = box.compare(i, 2, "\r\n") == 0;
-        line += lineEnd ? ' ' : box[i];
-        if (lineEnd) ++i;
-    }
-    return line;
-}
-
 struct ReportSwitch : testing::Test {
     fs::path folder =
         fs::temp_directory_path() / ("kavrona-switch-" + std::to_string(GetCurrentProcessId()));
@@ -90,35 +68,33 @@ struct ReportSwitch : testing::Test {
     }
     void TearDown() override { fs::remove_all(folder); }
 
-    // Kavrona.exe with `arguments`, its output and errors into files; started from
-    // this program's console or detached from any. Watched until it ends for a
-    // visible window of its own, and for any window of the program's class.
-    Ran run(const std::wstring& arguments, bool fromConsole) {
+    // Kavrona.exe with `arguments`, its output and errors into files, or into pipes,
+    // or with no streams at all; started from this program's console or detached from
+    // any. Watched until it ends for a visible window of its own, and for any window
+    // of the program's class.
+    Ran run(const std::wstring& arguments, bool fromConsole, Streams streams = Streams::Files) {
         Ran ran;
-        SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-        fs::path outFile = folder / L"out.log", errFile = folder / L"err.log";
-        HANDLE out = CreateFileW(outFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                 CREATE_ALWAYS, 0, nullptr);
-        HANDLE err = CreateFileW(errFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                 CREATE_ALWAYS, 0, nullptr);
+        Outputs outputs(folder, streams);
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = out;
-        startup.hStdError = err;
+        if (streams != Streams::None) {
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            startup.hStdOutput = outputs.out;
+            startup.hStdError = outputs.err;
+        }
         PROCESS_INFORMATION process{};
         std::wstring command = L"\"" + widen(KAVRONA_EXE) + L"\" " + arguments;
-        BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE,
-                                      fromConsole ? 0 : DETACHED_PROCESS, nullptr, nullptr,
-                                      &startup, &process);
-        CloseHandle(out);
-        CloseHandle(err);
+        BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr,
+                                      streams != Streams::None, fromConsole ? 0 : DETACHED_PROCESS,
+                                      nullptr, nullptr, &startup, &process);
+        outputs.started();
         EXPECT_TRUE(started) << "cannot start " << KAVRONA_EXE << ": " << GetLastError();
         if (!started) return ran;
         Shown shown{process.dwProcessId};
-        ULONGLONG deadline = GetTickCount64() + kRunLimitMs;
+        // The performance counter's clock: GetTickCount64 stands still under qemu-user.
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kRunLimitMs);
         while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT &&
-               GetTickCount64() < deadline) {
+               std::chrono::steady_clock::now() < deadline) {
             if (!shown.seen) EnumWindows(findWindows, reinterpret_cast<LPARAM>(&shown));
         }
         if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
@@ -129,8 +105,8 @@ struct ReportSwitch : testing::Test {
         CloseHandle(process.hProcess);
         ran.windowShown = shown.seen;
         ran.windowMade = shown.made;
-        ran.out = consoleText(bytesOf(outFile));
-        ran.err = consoleText(bytesOf(errFile));
+        ran.out = consoleText(outputs.outBytes());
+        ran.err = consoleText(outputs.errBytes());
         return ran;
     }
     Ran report(const fs::path& file, bool fromConsole = true) {
@@ -152,8 +128,8 @@ struct ReportSwitch : testing::Test {
         return program.dialogs.shown.empty() ? std::string() : program.dialogs.shown[0].text;
     }
 
-    // A refusal: the code, the button's words on one line when a console is there,
-    // nothing at all when not, no window, and the file as it was.
+    // A refusal: the code, the button's words on one line on the error stream given,
+    // console or not, no window, and the file as it was.
     void expectRefused(const fs::path& file, int code) {
         const bool existed = fs::exists(file);
         const std::string before = existed ? bytesOf(file) : std::string();
@@ -163,7 +139,7 @@ struct ReportSwitch : testing::Test {
         for (bool fromConsole : {true, false}) {
             Ran ran = report(file, fromConsole);
             EXPECT_EQ(DWORD(code), ran.code) << fromConsole;
-            EXPECT_EQ(fromConsole ? line + "\r\n" : "", ran.err);
+            EXPECT_EQ(line + "\r\n", ran.err) << fromConsole;
             EXPECT_EQ("", ran.out);
             EXPECT_FALSE(ran.windowShown);
             EXPECT_EQ(existed, fs::exists(file));
@@ -237,14 +213,49 @@ TEST_F(ReportSwitch, UsageWhenAskedAndForAWrongSwitch) {
     EXPECT_EQ(usage, asked.out);
     EXPECT_EQ("", asked.err);
     EXPECT_FALSE(asked.windowShown);
-    Ran wrong = run(L"/raport x.txt", true);
-    EXPECT_EQ(DWORD(kExitWrongSwitch), wrong.code);
-    EXPECT_EQ("", wrong.out);
-    EXPECT_EQ(usage, wrong.err);
-    EXPECT_FALSE(wrong.windowShown);
-    Ran quiet = run(L"/raport x.txt", false);
-    EXPECT_EQ(DWORD(kExitWrongSwitch), quiet.code);
-    EXPECT_EQ("", quiet.err + quiet.out);
+    // Other programs' switch styles too: a window that a scheduled task opens would
+    // never end, and the task's later runs would be skipped.
+    for (const wchar_t* wrong : {L"/raport x.txt", L"-report x.txt", L"--report x.txt", L"-?"}) {
+        for (bool fromConsole : {true, false}) {
+            Ran ran = run(wrong, fromConsole);
+            EXPECT_EQ(DWORD(kExitWrongSwitch), ran.code) << narrow(wrong);
+            EXPECT_EQ("", ran.out) << narrow(wrong);
+            EXPECT_EQ(usage, ran.err) << narrow(wrong) << fromConsole;
+            EXPECT_FALSE(ran.windowMade) << narrow(wrong);
+        }
+    }
+}
+
+// A starter without a console that reads the program through pipes: a service, a
+// remote-run tool.
+TEST_F(ReportSwitch, PipesOfAStarterWithoutAConsoleGetWhatItSays) {
+    fs::path missing = folder / L"chybí" / L"Kavrona.txt";
+    const std::string line = oneLine(saveByTheButtons(missing));
+    Ran failed = run(L"/report \"" + missing.wstring() + L"\"", false, Streams::Pipes);
+    EXPECT_EQ(DWORD(kExitNotSaved), failed.code);
+    EXPECT_EQ(line + "\r\n", failed.err);
+    EXPECT_EQ("", failed.out);
+    Ran asked = run(L"/?", false, Streams::Pipes);
+    EXPECT_EQ(0u, asked.code);
+    EXPECT_TRUE(asked.out.starts_with(std::string(kUsage[0]) + "\r\n")) << asked.out;
+}
+
+// cmd's own redirection, as a script's line `Kavrona.exe /report x.txt > out.log 2>&1`.
+TEST_F(ReportSwitch, RedirectedByCmd) {
+    fs::path missing = folder / L"chybí" / L"Kavrona.txt", log = folder / L"cmd.log";
+    const std::string line = oneLine(saveByTheButtons(missing));
+    std::wstring command = L"cmd.exe /c \"\"" + widen(KAVRONA_EXE) + L"\" /report \"" +
+                           missing.wstring() + L"\" > \"" + log.wstring() + L"\" 2>&1\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                               nullptr, nullptr, &startup, &process))
+        << GetLastError();
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, kRunLimitMs));
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(line + "\r\n", consoleText(bytesOf(log)));
 }
 
 // Files the Linux side prepared, an immutable one and one on a full disk; and WMI
@@ -257,23 +268,25 @@ struct ReportSwitchByScript : ReportSwitch {
     }
 };
 
-// A console made by this process, which Kavrona started detached attaches to. Its
-// window would come between the other cases and their windows: run alone.
-TEST_F(ReportSwitchByScript, AttachesToItsStartersConsole) {
+// A console made by this process, which Kavrona, started detached and given no
+// streams, attaches to, as a windowed program started from cmd does; given streams,
+// it writes there and leaves the console alone. Its window would come between the
+// other cases and their windows: run alone.
+TEST_F(ReportSwitchByScript, AttachesToItsStartersConsoleOnlyWithoutStreams) {
     FreeConsole();
     ASSERT_TRUE(AllocConsole()) << GetLastError();
     fs::path missing = folder / L"chybí" / L"Kavrona.txt";
-    std::string box = saveByTheButtons(missing);
+    const std::string line = oneLine(saveByTheButtons(missing));
     Ran ran = report(missing, false);
     EXPECT_EQ(DWORD(kExitNotSaved), ran.code);
-    EXPECT_EQ(oneLine(box) + "\r\n", ran.err);
-    Ran asked = run(L"/?", false);
-    EXPECT_EQ(0u, asked.code);
-    EXPECT_TRUE(asked.out.starts_with(std::string(kUsage[0]) + "\r\n")) << asked.out;
+    EXPECT_EQ(line + "\r\n", ran.err);
+    EXPECT_EQ("", consoleScreen());
+    Ran bare = run(L"/report \"" + missing.wstring() + L"\"", false, Streams::None);
+    EXPECT_EQ(DWORD(kExitNotSaved), bare.code);
+    EXPECT_EQ(blanksOnce(line), consoleScreen());
     FreeConsole();
-    Ran alone = report(missing, false);
+    Ran alone = run(L"/report \"" + missing.wstring() + L"\"", false, Streams::None);
     EXPECT_EQ(DWORD(kExitNotSaved), alone.code);
-    EXPECT_EQ("", alone.err + alone.out);
 }
 
 TEST_F(ReportSwitchByScript, ReadOnlyFile) {

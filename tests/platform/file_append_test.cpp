@@ -59,13 +59,19 @@ struct FakeFileCalls : FileCalls {
         if (a.ok) bytes.resize(at);
         return a;
     }
-    void close() override { calls.push_back("close"); }
-    Answer remove() override {
-        Answer a = answerTo("remove");
-        if (a.ok) exists = false;
+    Answer removeOnClose() override {
+        Answer a = answerTo("removeOnClose");
+        goesOnClose = a.ok;
         return a;
     }
+    void close() override {
+        calls.push_back("close");
+        if (goesOnClose) exists = false;
+    }
+    bool goesOnClose = false;
 };
+
+using Left = Appended::Left;
 
 class FileAppend : public testing::Test {
   protected:
@@ -99,7 +105,7 @@ TEST_F(FileAppend, FailedFlushIsCutBackAndTheCutBackFlushed) {
     answer("flush", kAccessDenied);
     Appended a = append();
     EXPECT_EQ(kAccessDenied, a.failure);
-    EXPECT_EQ(0u, a.cutBack);
+    EXPECT_EQ(Left::AsItWas, a.left);
     EXPECT_EQ("old record\r\n", file.bytes);
     EXPECT_EQ("old record\r\n", file.onDisk);
     EXPECT_EQ((Calls{"open", "end", "write", "flush", "cutBack", "flush", "close"}), file.calls);
@@ -120,7 +126,7 @@ TEST_F(FileAppend, ShortWriteIsADiskFullAndIsCutBack) {
     Appended a = append();
     EXPECT_EQ(kDiskFull, a.failure);
     EXPECT_EQ("old record\r\n", file.bytes);
-    EXPECT_EQ(0u, a.cutBack);
+    EXPECT_EQ(Left::AsItWas, a.left);
 }
 
 // Only a complete write may count on a drive that cannot flush.
@@ -136,33 +142,65 @@ TEST_F(FileAppend, CutBackThatFailsIsReported) {
     answer("cutBack", kAccessDenied);
     Appended a = append();
     EXPECT_EQ(kDiskFull, a.failure);
-    EXPECT_EQ(kAccessDenied, a.cutBack);
+    EXPECT_EQ(Left::PartOfRecord, a.left);
+    EXPECT_EQ(kAccessDenied, a.leftBecause);
 
     file = FakeFileCalls{};
     answer("write", kDiskFull);
     answer("flush", 0);  // the cut-back's flush, the first after a failed write
     a = append();
     EXPECT_EQ(kDiskFull, a.failure);
-    EXPECT_EQ(kWriteFault, a.cutBack);
+    EXPECT_EQ(Left::PartOfRecord, a.left);
+    EXPECT_EQ(kWriteFault, a.leftBecause);
 }
 
-TEST_F(FileAppend, NewFileIsRemovedAgainOnFailure) {
+// A file the append made goes through its own handle before it closes: by name after
+// closing it, another writer's record made in between would go with it.
+TEST_F(FileAppend, NewFileGoesAsItClosesOnFailure) {
     file.exists = false;
     file.bytes.clear();
     answer("flush", kAccessDenied);
     Appended a = append();
     EXPECT_EQ(kAccessDenied, a.failure);
-    EXPECT_EQ(0u, a.cutBack);
+    EXPECT_EQ(Left::AsItWas, a.left);
     EXPECT_FALSE(file.exists);
-    EXPECT_EQ("close", file.calls[file.calls.size() - 2]);
-    EXPECT_EQ("remove", file.calls.back());
+    EXPECT_EQ(
+        (Calls{"open", "end", "write", "flush", "cutBack", "flush", "removeOnClose", "close"}),
+        file.calls);
+}
 
+// What the box then says the file holds: nothing when the cut-back worked, maybe
+// part of the record when it did not, and nothing to say once the file is gone.
+TEST_F(FileAppend, NewFileThatCannotGoSaysWhatItHolds) {
+    struct Case {
+        const char* failing;
+        Left left;
+        uint32_t because;
+    } cases[] = {
+        {"removeOnClose", Left::Empty, kAccessDenied},
+        {"cutBack", Left::AsItWas, 0},  // removed all the same
+    };
+    for (const Case& c : cases) {
+        file = FakeFileCalls{};
+        file.exists = false;
+        file.bytes.clear();
+        answer("write", kDiskFull);
+        answer(c.failing, kAccessDenied);
+        Appended a = append();
+        EXPECT_EQ(kDiskFull, a.failure) << c.failing;
+        EXPECT_EQ(c.left, a.left) << c.failing;
+        EXPECT_EQ(c.because, a.leftBecause) << c.failing;
+    }
     file = FakeFileCalls{};
     file.exists = false;
-    answer("write", kDiskFull);
-    answer("remove", kAccessDenied);
-    a = append();
-    EXPECT_EQ(kAccessDenied, a.cutBack);
+    file.bytes.clear();
+    file.takes = 4;
+    answer("cutBack", kAccessDenied);
+    answer("removeOnClose", kAccessDenied);
+    Appended a = append();
+    EXPECT_EQ(Left::PartOfRecord, a.left);
+    EXPECT_EQ("new ", file.bytes);
+    EXPECT_TRUE(file.exists);
 }
 
 // Where the end is unknown, nothing is cut: the old records stay whole.
@@ -172,6 +210,14 @@ TEST_F(FileAppend, UnknownEndCutsNothing) {
     EXPECT_EQ(kAccessDenied, a.failure);
     EXPECT_EQ("old record\r\n", file.bytes);
     EXPECT_EQ((Calls{"open", "end", "close"}), file.calls);
+
+    file = FakeFileCalls{};
+    file.exists = false;
+    answer("end", kAccessDenied);
+    answer("removeOnClose", kAccessDenied);
+    a = append();
+    EXPECT_EQ(Left::Empty, a.left);
+    EXPECT_TRUE(file.exists);
 }
 
 }  // namespace

@@ -31,6 +31,14 @@ struct FakeLoader : DllLoader {
         asked.push_back(L"path:" + path);
         return found(path);
     }
+    bool searchSystemFolderOnlyFromNowOn() override {
+        asked.push_back(L"process:system folder only");
+        return !flagsRefused;
+    }
+    bool leaveOutCurrentFolderFromNowOn() override {
+        asked.push_back(L"process:without the current folder");
+        return true;
+    }
     Loaded found(const std::wstring& path) {
         auto it = onDisk.find(path);
         if (it == onDisk.end()) return {nullptr, kModNotFound};
@@ -105,6 +113,26 @@ TEST_F(SystemDll, RootSystemFolderGetsNoSecondBackslash) {
     loader.onDisk[L"D:\\shell32.dll"] = 3;
     EXPECT_NE(nullptr, loadSystemDll(loader, L"shell32.dll"));
     EXPECT_EQ(Asked{L"path:D:\\shell32.dll"}, loader.asked);
+}
+
+// The whole process's later loads by name: the system folder where the loader takes
+// the flag, else at least without the current folder.
+TEST_F(SystemDll, ProcessSearchIsNarrowedAsFarAsTheLoaderAllows) {
+    struct Case {
+        bool searchFlags, flagsRefused;
+        Asked asked;
+    } cases[] = {
+        {true, false, {L"process:system folder only"}},
+        {true, true, {L"process:system folder only", L"process:without the current folder"}},
+        {false, false, {L"process:without the current folder"}},
+    };
+    for (const Case& c : cases) {
+        loader = FakeLoader{};
+        loader.searchFlags = c.searchFlags;
+        loader.flagsRefused = c.flagsRefused;
+        narrowDllSearch(loader);
+        EXPECT_EQ(c.asked, loader.asked) << c.searchFlags << c.flagsRefused;
+    }
 }
 
 }  // namespace

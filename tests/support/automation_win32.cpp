@@ -1,7 +1,7 @@
 #include "support/automation_win32.h"
 
 #include <algorithm>
-#include <thread>
+#include <cwchar>
 
 #include "platform/utf16_win32.h"
 
@@ -52,26 +52,47 @@ HWND findTopLevel(const std::function<bool(HWND)>& fits, bool hidden_too = false
 
 }  // namespace
 
-bool waitFor(const std::function<bool()>& done, Patience patience) {
+Patience scaled(Patience patience) {
+    static const long factor = [] {
+        wchar_t value[16];
+        DWORD n = GetEnvironmentVariableW(L"KAVRONA_TIME_SCALE", value, 16);
+        long parsed = n && n < 16 ? std::wcstol(value, nullptr, 10) : 1;
+        return parsed > 0 ? parsed : 1;
+    }();
+    return patience * factor;
+}
+
+namespace {
+
+bool pollUntil(const std::function<bool()>& done, Patience patience) {
     auto end = std::chrono::steady_clock::now() + patience;
     while (!done()) {
         if (std::chrono::steady_clock::now() >= end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // Not std::this_thread::sleep_for: the threading library counts that down with
+        // GetTickCount, which stands still in a 32-bit process under qemu-user with
+        // 64 KiB pages (the tick count's shared page is then a private copy).
+        Sleep(20);
     }
     return true;
 }
 
+}  // namespace
+
+bool waitFor(const std::function<bool()>& done, Patience patience) {
+    return pollUntil(done, scaled(patience));
+}
+
 bool holds(const std::function<bool()>& state, Patience patience) {
-    return !waitFor([&] { return !state(); }, patience);
+    return !pollUntil([&] { return !state(); }, patience);
 }
 
 bool settles(const std::function<bool()>& state, Patience steady, Patience patience) {
     using std::chrono::steady_clock;
-    auto end = steady_clock::now() + patience;
+    auto end = steady_clock::now() + scaled(patience);
     do {
         auto left =
             std::max(Patience(0), std::chrono::duration_cast<Patience>(end - steady_clock::now()));
-        if (waitFor(state, left) && holds(state, steady)) return true;
+        if (pollUntil(state, left) && holds(state, steady)) return true;
     } while (steady_clock::now() < end);
     return false;
 }
@@ -233,8 +254,9 @@ StartedProgram::~StartedProgram() {
 }
 
 bool StartedProgram::ended(Patience patience) const {
-    return started() && WaitForSingleObject(process_.hProcess,
-                                            static_cast<DWORD>(patience.count())) == WAIT_OBJECT_0;
+    return started() &&
+           WaitForSingleObject(process_.hProcess, static_cast<DWORD>(scaled(patience).count())) ==
+               WAIT_OBJECT_0;
 }
 
 DWORD StartedProgram::exitCode() const {

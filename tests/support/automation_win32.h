@@ -16,6 +16,12 @@ namespace automation {
 using Patience = std::chrono::milliseconds;
 inline constexpr Patience kPatience{20000};
 
+// How long a wait for something to happen may take here: `patience` times
+// KAVRONA_TIME_SCALE (1 when unset), which the test command sets where the program runs
+// under an emulator. Every wait below scales its patience; the watches that nothing
+// happens (`holds`, and `settles`' steady time) do not: they would only grow longer.
+Patience scaled(Patience patience);
+
 // Polls `done` until it holds or the patience runs out; says whether it held.
 bool waitFor(const std::function<bool()>& done, Patience patience = kPatience);
 // How long a check that something does not happen watches for it.

@@ -1,0 +1,110 @@
+// The README's scheduled task: its command, as the Task Scheduler keeps and starts it,
+// runs the program from Program Files, where only administrators can write, and writes
+// the record. A path with blanks left unquoted would be tried piece by piece
+// ("C:\Program.exe" first), and a folder that users can write to would let them run
+// anything as SYSTEM.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/utf16_win32.h"
+#include "support/automation_win32.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const DWORD kRunLimitMs =
+    static_cast<DWORD>(automation::scaled(automation::Patience(60000)).count());
+
+// The README from the Linux side, through Wine's drive of the root.
+fs::path readmePath() {
+    std::string path = "Z:" KAVRONA_README;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return fs::path(widen(path));
+}
+
+// The one `schtasks /create` line of the README; empty when there is not exactly one.
+std::string taskLine() {
+    std::ifstream readme(readmePath());
+    std::string line, found;
+    int count = 0;
+    while (std::getline(readme, line)) {
+        if (line.starts_with("schtasks /create ")) {
+            found = line;
+            ++count;
+        }
+    }
+    return count == 1 ? found : std::string();
+}
+
+// What `/tr "..."` gives the scheduler: the text between its quotes, `\"` as `"`.
+std::string taskCommand(const std::string& line) {
+    size_t start = line.find("/tr \"");
+    if (start == std::string::npos || !line.ends_with('"')) return {};
+    std::string quoted = line.substr(start + 5, line.size() - start - 6), command;
+    for (size_t i = 0; i < quoted.size(); ++i) {
+        if (quoted.compare(i, 2, "\\\"") == 0) ++i;
+        command += quoted[i];
+    }
+    return command;
+}
+
+std::wstring expanded(const std::wstring& text) {
+    std::wstring out(32768, L'\0');
+    DWORD n = ExpandEnvironmentStringsW(text.c_str(), out.data(), 32768);
+    out.resize(n ? n - 1 : 0);
+    return out;
+}
+
+TEST(TaskExample, RunsTheProgramQuotedFromProgramFilesAndWritesTheRecord) {
+    std::string line = taskLine();
+    ASSERT_FALSE(line.empty()) << "no single schtasks line in " << readmePath().string();
+    std::string command = taskCommand(line);
+    ASSERT_TRUE(command.starts_with("\"%ProgramFiles")) << command;
+    size_t exeEnd = command.find("\\Kavrona.exe\" ");
+    ASSERT_NE(std::string::npos, exeEnd) << command;
+    const std::wstring exe = expanded(widen(command.substr(1, exeEnd + 11)));
+    const std::wstring programFiles = expanded(widen(command.substr(1, command.find('%', 2))));
+    ASSERT_TRUE(exe.starts_with(programFiles)) << narrow(exe);
+
+    // The share is a folder of the test's; the program is copied where the line says.
+    fs::path share =
+        fs::temp_directory_path() / ("kavrona-share-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(share);
+    fs::create_directories(fs::path(exe).parent_path());
+    ASSERT_TRUE(CopyFileW(widen(KAVRONA_EXE).c_str(), exe.c_str(), FALSE)) << GetLastError();
+    std::wstring run = expanded(widen(command));
+    size_t at = run.find(L"\\\\server\\share");
+    ASSERT_NE(std::wstring::npos, at);
+    run.replace(at, 14, share.wstring());
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, run.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                               nullptr, nullptr, &startup, &process))
+        << GetLastError() << " " << narrow(run);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, kRunLimitMs));
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(0u, code);
+    wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1];
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    ASSERT_TRUE(GetComputerNameW(computer, &size));
+    EXPECT_TRUE(fs::exists(share / (std::wstring(computer, size) + L".txt")));
+
+    DeleteFileW(exe.c_str());
+    RemoveDirectoryW(fs::path(exe).parent_path().c_str());
+    fs::remove_all(share);
+}
+
+}  // namespace
