@@ -49,9 +49,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     if (CommandLine line = readCommandLine(arguments()); line.ask != CommandLine::Ask::Window) {
         Win32Console console;
-        Win32StandardOutput out;
         Win32Platform os;
-        return runWithoutWindow(line, os.platform(), console, out);
+        return runWithoutWindow(line, os.platform(), console);
     }
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

@@ -55,10 +55,10 @@ int report(const std::string& file, const Platform& os, Console& console) {
 
 // The JSON record appended to `file` as "Uložit do souboru ..." appends the report,
 // whole or not at all, or written to the standard output.
-int json(const std::string& file, const Platform& os, Console& console, StandardOutput& out) {
+int json(const std::string& file, const Platform& os, Console& console) {
     const std::string record = jsonRecord(os);
     const bool toOutput = file == "-";
-    Outcome written = toOutput ? out.write(record) : os.files.appendUtf8(file, record);
+    Outcome written = toOutput ? console.record(record) : os.files.appendUtf8(file, record);
     if (written.ok) return kExitDone;
     const std::string what =
         toOutput ? "Standardní výstup záznam nepřijal." : "Soubor se nepodařilo uložit.";
@@ -68,13 +68,12 @@ int json(const std::string& file, const Platform& os, Console& console, Standard
 
 }  // namespace
 
-int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console,
-                     StandardOutput& out) {
+int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console) {
     switch (line.ask) {
         case CommandLine::Ask::Report:
             return report(line.file, os, console);
         case CommandLine::Ask::Json:
-            return json(line.file, os, console, out);
+            return json(line.file, os, console);
         case CommandLine::Ask::Usage:
             for (const char* text : kUsage) console.out(text);
             return kExitDone;

@@ -6,9 +6,7 @@
 #include "app/command_line.h"
 #include "platform/console.h"
 #include "platform/platform.h"
-#include "platform/standard_output.h"
 
 // The exit code (ExitCode) of `line`, which does not ask for the window. The boxes of
-// `os` are never shown. `out` takes the JSON record asked for with "-".
-int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console,
-                     StandardOutput& out);
+// `os` are never shown. The JSON record asked for with "-" goes to `console`.
+int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console);

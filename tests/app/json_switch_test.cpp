@@ -9,21 +9,19 @@
 #include "app/without_window.h"
 #include "platform/console_fake.h"
 #include "platform/platform_fake.h"
-#include "platform/standard_output_fake.h"
 
 namespace {
 
 struct JsonSwitch : testing::Test {
     FakePlatform os;
     FakeConsole console;
-    FakeStandardOutput out;
 
     void SetUp() override {
         os.environment.variables = {{"COMPUTERNAME", "PC-KANCELAR"}, {"USERNAME", "jiri"}};
         os.volumes.add('C', 0x12AB00CD, "SYSTEM");
     }
     int run(std::vector<std::string> arguments) {
-        return runWithoutWindow(readCommandLine(arguments), os.platform(), console, out);
+        return runWithoutWindow(readCommandLine(arguments), os.platform(), console);
     }
     // Nothing shown, nothing said, nothing written but by the switch.
     void expectQuietOtherwise() {
@@ -46,7 +44,7 @@ TEST_F(JsonSwitch, EachRunAppendsOneLineToAnyNameTheSystemTakes) {
         EXPECT_EQ(before + line + line, file) << name;
         EXPECT_EQ("PC-KANCELAR", nlohmann::json::parse(line)["computer"]) << name;
     }
-    EXPECT_TRUE(out.taken.empty());
+    EXPECT_TRUE(console.recorded.empty());
     EXPECT_TRUE(console.errLines.empty());
     expectQuietOtherwise();
 }
@@ -63,9 +61,9 @@ TEST_F(JsonSwitch, AWmiFailureIsInTheRecordAndTheRecordIsWritten) {
 
 TEST_F(JsonSwitch, ADashIsTheStandardOutputAndNoFile) {
     ASSERT_EQ(kExitDone, run({"/json", "-"}));
-    EXPECT_EQ(1, std::count(out.taken.begin(), out.taken.end(), '\n'));
-    EXPECT_TRUE(out.taken.ends_with("\n"));
-    EXPECT_EQ("jiri", nlohmann::json::parse(out.taken)["user"]);
+    EXPECT_EQ(1, std::count(console.recorded.begin(), console.recorded.end(), '\n'));
+    EXPECT_TRUE(console.recorded.ends_with("\n"));
+    EXPECT_EQ("jiri", nlohmann::json::parse(console.recorded)["user"]);
     EXPECT_TRUE(os.files.utf8Contents.empty());
     EXPECT_TRUE(os.files.appendedTo.empty());
     EXPECT_TRUE(console.errLines.empty());
@@ -77,41 +75,40 @@ TEST_F(JsonSwitch, WhatIsNotWrittenIsExitTwoWithTheReasonOnOneLine) {
     const struct {
         const char* name;
         std::string file;
-        void (*fault)(FakePlatform&, FakeStandardOutput&);
+        void (*fault)(FakePlatform&, FakeConsole&);
         std::string line;
     } cases[] = {
         {"cannot be opened", "PC.jsonl",
-         [](FakePlatform& p, FakeStandardOutput&) {
+         [](FakePlatform& p, FakeConsole&) {
              p.files.unopenable["PC.jsonl"] = "Přístup byl odepřen.";
          },
          "Soubor se nepodařilo uložit. Přístup byl odepřen."},
         {"full disk, cut back", "PC.jsonl",
-         [](FakePlatform& p, FakeStandardOutput&) {
+         [](FakePlatform& p, FakeConsole&) {
              p.files.shortWrite =
                  "Na disku není dost místa.\r\nSoubor může obsahovat část záznamu: X";
          },
          "Soubor se nepodařilo uložit. Na disku není dost místa. Soubor může obsahovat část "
          "záznamu: X"},
         {"not flushed", "PC.jsonl",
-         [](FakePlatform& p, FakeStandardOutput&) { p.files.failedFlush = "Chyba zařízení."; },
+         [](FakePlatform& p, FakeConsole&) { p.files.failedFlush = "Chyba zařízení."; },
          "Soubor se nepodařilo uložit. Chyba zařízení."},
         {"output refused", "-",
-         [](FakePlatform&, FakeStandardOutput& o) { o.failure = "Kanál byl ukončen."; },
+         [](FakePlatform&, FakeConsole& c) { c.refusal = "Kanál byl ukončen."; },
          "Standardní výstup záznam nepřijal. Kanál byl ukončen."},
     };
     for (const auto& c : cases) {
         FakePlatform p;
         p.files.utf8Contents["PC.jsonl"] = before;
         FakeConsole told;
-        FakeStandardOutput o;
-        c.fault(p, o);
+        c.fault(p, told);
         EXPECT_EQ(kExitNotSaved,
-                  runWithoutWindow(readCommandLine({"/json", c.file}), p.platform(), told, o))
+                  runWithoutWindow(readCommandLine({"/json", c.file}), p.platform(), told))
             << c.name;
         EXPECT_EQ(std::vector<std::string>{c.line}, told.errLines) << c.name;
         EXPECT_TRUE(told.outLines.empty()) << c.name;
         EXPECT_EQ(before, p.files.utf8Contents["PC.jsonl"]) << c.name;
-        EXPECT_EQ("", o.taken) << c.name;
+        EXPECT_EQ("", told.recorded) << c.name;
         EXPECT_TRUE(p.dialogs.shown.empty()) << c.name;
     }
 }
@@ -125,7 +122,7 @@ TEST_F(JsonSwitch, WithoutItsFileTheUsage) {
     EXPECT_EQ(twice, console.errLines);
     EXPECT_TRUE(os.files.utf8Contents.empty());
     EXPECT_TRUE(os.wmi.asked.empty());
-    EXPECT_TRUE(out.taken.empty());
+    EXPECT_TRUE(console.recorded.empty());
 }
 
 }  // namespace

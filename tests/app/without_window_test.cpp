@@ -5,7 +5,6 @@
 #include "app/kavrona.h"
 #include "platform/console_fake.h"
 #include "platform/platform_fake.h"
-#include "platform/standard_output_fake.h"
 
 namespace {
 
@@ -39,11 +38,10 @@ void script(FakePlatform& os) {
 struct WithoutWindow : testing::Test {
     FakePlatform os;
     FakeConsole console;
-    FakeStandardOutput out;
     void SetUp() override { script(os); }
 
     int run(std::vector<std::string> arguments) {
-        return runWithoutWindow(readCommandLine(arguments), os.platform(), console, out);
+        return runWithoutWindow(readCommandLine(arguments), os.platform(), console);
     }
     int report(const std::string& path = kPath) { return run({"/report", path}); }
 
@@ -102,12 +100,12 @@ TEST_F(WithoutWindow, AWmiFailureLeavesTheProcessorsOutButStillWrites) {
          },
          "Invalid use of Null"},
     };
-    const std::string withoutProcessors = [this] {
+    const std::string withoutProcessors = [] {
         FakePlatform p;
         script(p);
         p.wmi.processors.clear();
         FakeConsole quiet;
-        runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), quiet, out);
+        runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), quiet);
         return p.files.contents[kPath];
     }();
     for (const Case& c : cases) {
@@ -116,7 +114,7 @@ TEST_F(WithoutWindow, AWmiFailureLeavesTheProcessorsOutButStillWrites) {
         c.fail(p);
         FakeConsole told;
         EXPECT_EQ(kExitDone,
-                  runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), told, out))
+                  runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), told))
             << c.name;
         EXPECT_EQ(withoutProcessors, p.files.contents[kPath]) << c.name;
         EXPECT_EQ(std::vector<std::string>{kFailed + c.description}, told.errLines) << c.name;
@@ -152,7 +150,7 @@ TEST_F(WithoutWindow, EachFailureHasItsCodeAndTheBoxsWordsOnOneLine) {
         if (c.fault) c.fault(p.files);
         FakeConsole told;
         EXPECT_EQ(c.code,
-                  runWithoutWindow(readCommandLine({"/report", c.path}), p.platform(), told, out))
+                  runWithoutWindow(readCommandLine({"/report", c.path}), p.platform(), told))
             << c.name;
         EXPECT_EQ(std::vector<std::string>{c.line}, told.errLines) << c.name;
         EXPECT_TRUE(told.outLines.empty()) << c.name;
