@@ -1,7 +1,7 @@
 // kavrona-bench: times Kavrona's report sections, its complete report cold and warm,
 // and wmic as a reference process that reads the same WMI class; times Kavrona on
 // screen against the floor program (its windows in plain Win32) and a bare window,
-// and its report without a window (`Kavrona.exe /report`);
+// and its records without a window (`Kavrona.exe /report`, `/json`);
 // reports the program's size and memory, and checks them against their targets.
 
 #include <windows.h>
@@ -50,11 +50,12 @@ std::wstring besideMe(const std::wstring& relative) {
     return n && n < MAX_PATH ? std::wstring(full, n) : joined;
 }
 
-// Where the runs of `Kavrona.exe /report` append their records; removed afterwards.
-std::wstring reportSwitchFile() {
+// Where the runs of `Kavrona.exe /report` or `/json` append their records; removed
+// afterwards.
+std::wstring recordFile(const wchar_t* name) {
     wchar_t folder[MAX_PATH];
     DWORD n = GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder, n) + L"kavrona-bench-report.txt";
+    return std::wstring(folder, n) + name;
 }
 
 std::optional<uint64_t> fileSize(const std::wstring& path) {
@@ -112,9 +113,9 @@ std::vector<Target> compareOnScreen(const std::vector<std::wstring>& others,
                                     std::vector<std::string>& faults) {
     const std::wstring form1 = widen(kForm1Layout.caption);
     std::vector<OnScreen> onScreen{
-        {"Kavrona", besideMe(L"Kavrona.exe"), form1, true, {}, {}, {}, {}, {}},
-        {"floor", besideMe(L"kavrona-floor.exe"), form1, true, {}, {}, {}, {}, {}},
-        {"bare window", besideMe(L"kavrona-bare.exe"), L"Bare", false, {}, {}, {}, {}, {}},
+        {"Kavrona", besideMe(L"Kavrona.exe"), form1, true, {}, {}, {}, {}},
+        {"floor", besideMe(L"kavrona-floor.exe"), form1, true, {}, {}, {}, {}},
+        {"bare window", besideMe(L"kavrona-bare.exe"), L"Bare", false, {}, {}, {}, {}},
     };
     for (const std::wstring& path : others)
         onScreen.push_back({narrow(path.substr(path.find_last_of(L"\\/") + 1)),
@@ -124,17 +125,19 @@ std::vector<Target> compareOnScreen(const std::vector<std::wstring>& others,
                             {},
                             {},
                             {},
-                            {},
                             {}});
     for (OnScreen& p : onScreen) {
         p.startUp.name = p.name + ": start-up to its window";
         p.cold.name = p.name + ": press to processor, cold";
         p.warm.name = p.name + ": press to processor, warm";
     }
-    onScreen[0].reportFile = reportSwitchFile();
-    onScreen[0].reportSwitch.name = "Kavrona /report: start to end, no window";
+    std::vector<OnScreen::Record>& records = onScreen[0].records;
+    records = {{L"/report", recordFile(L"kavrona-bench-report.txt"), {}},
+               {L"/json", recordFile(L"kavrona-bench.jsonl"), {}}};
+    for (OnScreen::Record& record : records)
+        record.times.name = "Kavrona " + narrow(record.switchName) + ": start to end, no window";
     timeOnScreen(onScreen, kOnScreenRounds, kWarmPresses, faults);
-    DeleteFileW(onScreen[0].reportFile.c_str());
+    for (const OnScreen::Record& record : records) DeleteFileW(record.file.c_str());
     ChildTimings wmi = timeChildren(ownPath(), kWmiFlag, "WMI first connection", kWmiRuns, faults);
 
     for (const OnScreen& p : onScreen) {
@@ -144,7 +147,7 @@ std::vector<Target> compareOnScreen(const std::vector<std::wstring>& others,
             printRow(p.warm);
         }
         // The same report without a window, beside the window's.
-        if (!p.reportFile.empty()) printRow(p.reportSwitch);
+        for (const OnScreen::Record& record : p.records) printRow(record.times);
     }
     printRow(wmi.inProcess);
     const OnScreen& kavrona = onScreen[0];
@@ -155,9 +158,11 @@ std::vector<Target> compareOnScreen(const std::vector<std::wstring>& others,
               ratio(floor.startUp.median(), bare.startUp.median()));
     printLine("report, warm: Kavrona / floor", ratio(kavrona.warm.median(), floor.warm.median()));
     printLine("report, cold: Kavrona / floor", ratio(kavrona.cold.median(), floor.cold.median()));
-    printLine(
-        "/report / (start-up + report, cold)",
-        ratio(kavrona.reportSwitch.median(), kavrona.startUp.median() + kavrona.cold.median()));
+    const Samples& reportSwitch = kavrona.records[0].times;
+    const Samples& jsonSwitch = kavrona.records[1].times;
+    printLine("/report / (start-up + report, cold)",
+              ratio(reportSwitch.median(), kavrona.startUp.median() + kavrona.cold.median()));
+    printLine("/json / /report", ratio(jsonSwitch.median(), reportSwitch.median()));
 
     const bool measured = !kavrona.warm.empty() && !floor.warm.empty() && !wmi.inProcess.empty();
     const double coldLimit = floor.cold.median() + wmi.inProcess.median();

@@ -19,11 +19,14 @@ struct OnScreen {
     std::wstring caption;  // of its main window
     bool hasReport = true;
     Samples startUp, cold, warm;
-    // When set, each of its turns also runs `path /report reportFile`, timed from
-    // CreateProcess until it has ended: the complete report without a window, its start
-    // included. Each run appends its record to the file.
-    std::wstring reportFile;
-    Samples reportSwitch;
+    // Each of its turns also runs `path SWITCH file` for each of these, timed from
+    // CreateProcess until it has ended: a record without a window, its start included.
+    // Each run appends its record to the file.
+    struct Record {
+        std::wstring switchName, file;
+        Samples times;
+    };
+    std::vector<Record> records;
 };
 // Each round starts each program once, in turns, so that whatever else runs on the
 // machine slows them alike.

@@ -180,15 +180,16 @@ bool timeReport(DWORD pid, HWND main, Samples& into) {
            waitUntilGone(procesor);
 }
 
-void timeReportSwitch(OnScreen& p, std::vector<std::string>& faults) {
+void timeRecord(const OnScreen& p, OnScreen::Record& record, std::vector<std::string>& faults) {
     StartedProcess program;
     BenchClock::time_point start = BenchClock::now();
-    if (!program.start(quoted(p.path) + L" /report " + quoted(p.reportFile)) ||
+    if (!program.start(quoted(p.path) + L" " + record.switchName + L" " + quoted(record.file)) ||
         !program.ended(kEndMs) || program.exitCode() != 0) {
-        faults.emplace_back(p.name + " /report: did not write " + narrow(p.reportFile));
+        faults.emplace_back(p.name + " " + narrow(record.switchName) + ": did not write " +
+                            narrow(record.file));
         return;
     }
-    p.reportSwitch.ms.push_back(msSince(start));
+    record.times.ms.push_back(msSince(start));
 }
 
 // One start of `p`: the start-up, then a cold press and the warm ones.
@@ -217,7 +218,7 @@ void runOnce(OnScreen& p, int warmPresses, std::vector<std::string>& faults) {
     }
     PostMessageW(main, WM_CLOSE, 0, 0);
     if (!program.ended(kEndMs)) faults.emplace_back(p.name + ": did not close");
-    if (!p.reportFile.empty()) timeReportSwitch(p, faults);
+    for (OnScreen::Record& record : p.records) timeRecord(p, record, faults);
 }
 
 }  // namespace
