@@ -6,7 +6,7 @@
 #
 #   scripts/package.sh            the shipped 32-bit build, into build/package
 #   scripts/package.sh x64        the 64-bit build, into build/package-x64
-#   --build DIR --out DIR         another configured build folder, another output folder
+#   --build DIR --out DIR         another build folder (built already), another output folder
 #   --version X.Y.Z.0 --exe FILE  the installer tests' older package only: another version
 #                                 and another program than the build's
 #
@@ -35,10 +35,13 @@ done
 
 if [ -z "$build" ]; then
   build=$root/build/windows-$arch
-  [ -f "$build/CMakeCache.txt" ] || build_windows "$arch"
+  if [ -f "$build/CMakeCache.txt" ]; then
+    cmake --build "$build" --target Kavrona >/dev/null || fail "building Kavrona.exe in $build"
+  else
+    build_windows "$arch"
+  fi
 fi
-[ -f "$build/CMakeCache.txt" ] || fail "$build is not a configured build folder"
-cmake --build "$build" --target Kavrona >/dev/null || fail "building Kavrona.exe in $build"
+[ -f "$build/Kavrona.exe" ] || fail "$build holds no Kavrona.exe"
 build=$(cd "$build" && pwd)
 
 exe=${exe:-$build/Kavrona.exe}
@@ -56,7 +59,8 @@ version=${version:-$(sed -n 's/^#define KAVRONA_VERSION_TEXT "\(.*\)"$/\1/p' "$b
 product_version=${version%.0}
 
 # The commit's time; a copy of the tree without .git is given it in SOURCE_DATE_EPOCH.
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)} ||
+  fail "no commit time: $root is not a git checkout, and SOURCE_DATE_EPOCH is not set"
 export TZ=UTC0  # the cabinet and the zip keep local times
 
 stage=$(mktemp -d)
