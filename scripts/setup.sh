@@ -23,7 +23,7 @@ packages=(
   xvfb xauth imagemagick x11-utils librsvg2-bin icoutils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   e2fsprogs locales iproute2 procps util-linux mount coreutils findutils grep sed gawk
-  nlohmann-json3-dev python3-jsonschema
+  wixl msitools gir1.2-libmsi-1.0 python3 python3-gi zip nlohmann-json3-dev python3-jsonschema
 )
 
 fail() {

@@ -146,7 +146,7 @@ print_totals() {
   local suite
   echo
   echo "== test totals =="
-  for suite in native windows-x64 windows-x86 fuzzers 'static checks'; do
+  for suite in native windows-x64 windows-x86 fuzzers reproducible 'static checks'; do
     printf '%-14s %s\n' "$suite:" "${totals[$suite]:-not run (the command stopped before it)}"
   done
   [ $status -eq 0 ] && echo "all passed" || echo "FAILED: see the suites above"

@@ -30,6 +30,7 @@ build_windows x86
 run_counted 'static checks' ': clean' "" "$root/scripts/lint.sh"
 run_ctest native build/native
 run_counted fuzzers 'no crash' "$(ls fuzz/*_fuzz.cpp | wc -l)" "$root/scripts/fuzz.sh"
+run_counted reproducible ': reproducible' 2 "$root/scripts/check-reproducible.sh"
 
 trap stop_all EXIT
 export LANG=cs_CZ.UTF-8 LC_ALL=cs_CZ.UTF-8  # a Czech system: code page 1250

@@ -1,6 +1,6 @@
-// The README's scheduled task: its command, as the Task Scheduler keeps and starts it,
-// runs the program from Program Files, where only administrators can write, and writes
-// the record. A path with blanks left unquoted would be tried piece by piece
+// The README's scheduled tasks: each one's command, as the Task Scheduler keeps and
+// starts it, runs the program from Program Files, where only administrators can write,
+// and writes the record. A path with blanks left unquoted would be tried piece by piece
 // ("C:\Program.exe" first), and a folder that users can write to would let them run
 // anything as SYSTEM.
 
@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/utf16_win32.h"
 #include "support/automation_win32.h"
@@ -30,18 +31,14 @@ fs::path readmePath() {
     return fs::path(widen(path));
 }
 
-// The one `schtasks /create` line of the README; empty when there is not exactly one.
-std::string taskLine() {
+// The README's `schtasks /create` lines.
+std::vector<std::string> taskLines() {
     std::ifstream readme(readmePath());
-    std::string line, found;
-    int count = 0;
-    while (std::getline(readme, line)) {
-        if (line.starts_with("schtasks /create ")) {
-            found = line;
-            ++count;
-        }
-    }
-    return count == 1 ? found : std::string();
+    std::string line;
+    std::vector<std::string> found;
+    while (std::getline(readme, line))
+        if (line.starts_with("schtasks /create ")) found.push_back(line);
+    return found;
 }
 
 // What `/tr "..."` gives the scheduler: the text between its quotes, `\"` as `"`.
@@ -63,9 +60,10 @@ std::wstring expanded(const std::wstring& text) {
     return out;
 }
 
-TEST(TaskExample, RunsTheProgramQuotedFromProgramFilesAndWritesTheRecord) {
-    std::string line = taskLine();
-    ASSERT_FALSE(line.empty()) << "no single schtasks line in " << readmePath().string();
+// One line's command run as the scheduler runs it, with a folder of the test's for the
+// share: the program copied where the line says must write the record it names there.
+void runTask(const std::string& line) {
+    SCOPED_TRACE(line);
     std::string command = taskCommand(line);
     ASSERT_TRUE(command.starts_with("\"%ProgramFiles")) << command;
     size_t exeEnd = command.find("\\Kavrona.exe\" ");
@@ -97,14 +95,20 @@ TEST(TaskExample, RunsTheProgramQuotedFromProgramFilesAndWritesTheRecord) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     EXPECT_EQ(0u, code);
-    wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1];
-    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-    ASSERT_TRUE(GetComputerNameW(computer, &size));
-    EXPECT_TRUE(fs::exists(share / (std::wstring(computer, size) + L".txt")));
+    // The record's name is the command's last word, %COMPUTERNAME% expanded.
+    const fs::path record(run.substr(run.rfind(L' ') + 1));
+    EXPECT_EQ(share, record.parent_path());
+    EXPECT_TRUE(fs::exists(record)) << narrow(record.wstring());
 
     DeleteFileW(exe.c_str());
     RemoveDirectoryW(fs::path(exe).parent_path().c_str());
     fs::remove_all(share);
+}
+
+TEST(TaskExample, EachRunsTheProgramQuotedFromProgramFilesAndWritesTheRecord) {
+    const std::vector<std::string> lines = taskLines();
+    ASSERT_FALSE(lines.empty()) << "no schtasks line in " << readmePath().string();
+    for (const std::string& line : lines) runTask(line);
 }
 
 }  // namespace
