@@ -2,8 +2,8 @@
 # This build's MSI under Wine's msiexec, silently, in a prefix of the test's own (a copy
 # of the build's): an older package is installed and then upgraded by this one, which
 # leaves one Kavrona, this one, with its shortcut and its uninstall entry, and the
-# program runs from Program Files; the older one is then refused; removed, nothing of
-# it is left in the files or the registry.
+# program runs from Program Files (`/json -`); the older one is then refused; removed,
+# nothing of it is left in the files or the registry.
 set -euo pipefail
 tests_exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -104,11 +104,14 @@ expect_installed 0.9.0 "$work/older.exe"
 msiexec 0 upgrade /i "$(windows "$new_msi")"
 expect_installed 1.0.0 "$build/Kavrona.exe"
 
-# The installed program runs. (Once the /json switch is in, this line becomes:
-# "$root/scripts/wine-run" "$program_dir/Kavrona.exe" /json - </dev/null >"$work/report.txt")
-"$root/scripts/wine-run" "$program_dir/Kavrona.exe" /report "$(windows "$work/report.txt")" </dev/null
-grep -q "$(whoami)" "$work/report.txt" || fail "the installed program's report does not name the user"
-echo "the installed program reports on this machine"
+# The installed program runs: its record, read from its standard output, is valid and
+# names this machine's user.
+"$root/scripts/wine-run" "$program_dir/Kavrona.exe" /json - </dev/null >"$work/record.jsonl" ||
+  fail "the installed program's /json - ended with $?"
+python3 "$root/tests/validate_json_lines.py" "$root/docs/kavrona.schema.json" "$work/record.jsonl"
+python3 -c 'import json, sys; sys.exit(json.loads(open(sys.argv[1]).read())["user"] != sys.argv[2])' \
+  "$work/record.jsonl" "$(whoami)" || fail "the installed program's record does not name the user"
+echo "the installed program writes its record on this machine"
 
 # Wine's msiexec logs no launch condition's message: the package is asked for it.
 msiexec 1603 downgrade /i "$(windows "$old_msi")"
