@@ -6,6 +6,7 @@
 
 #include "app/version.h"
 #include "platform/platform_fake.h"
+#include "support/full_processor.h"
 #include "support/schema_check.h"
 
 namespace {
@@ -18,17 +19,7 @@ const std::string kNoVersion = "Verzi Windows se nepodařilo zjistit (GetVersion
 
 FakeWmiInstance processor(int n) {
     return {"\\\\PC\\ROOT\\CIMV2:Win32_Processor.DeviceID=\"CPU" + std::to_string(n) + "\"",
-            {{"Name", WmiValue::ofText("Procesor " + std::to_string(n))},
-             {"Description", WmiValue::ofText("x64 Family 6")},
-             {"ProcessorId", WmiValue::ofText("BFEBFBFF000906EA")},
-             {"Status", WmiValue::ofText("OK")},
-             {"Manufacturer", WmiValue::ofText("GenuineIntel")},
-             {"LoadPercentage", WmiValue::ofInteger(7)},
-             {"CurrentClockSpeed", WmiValue::ofInteger(2800)},
-             {"MaxClockSpeed", WmiValue::ofInteger(4294967295)},
-             {"L2CacheSize", WmiValue::ofInteger(1024)},
-             {"L2CacheSpeed", WmiValue::ofInteger(0)},
-             {"PowerManagementSupported", WmiValue::ofBoolean(false)}}};
+            fullProcessor("Procesor " + std::to_string(n))};
 }
 
 // An office machine with one of every kind of fact: an adapter without an address before
@@ -98,7 +89,7 @@ TEST_F(JsonRecord, EveryFactOfTheMachineWithNumbersAsNumbers) {
     EXPECT_EQ("X:\\", drives[3]["root"]);
     EXPECT_EQ("", drives[3]["label"]);
     ASSERT_EQ(2u, r["processors"].size());
-    EXPECT_EQ(Json::parse(R"({"Name": "Procesor 1", "Description": "x64 Family 6",
+    EXPECT_EQ(Json::parse(R"({"Name": "Procesor 1", "Description": "x64 Family 6 Model 158",
                               "ProcessorID": "BFEBFBFF000906EA", "Status": "OK",
                               "Manufacturer": "GenuineIntel", "LoadPercentage": 7,
                               "CurrentClockSpeed": 2800, "MaxClockSpeed": 4294967295,

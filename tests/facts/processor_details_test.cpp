@@ -3,25 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/wmi_fake.h"
+#include "support/full_processor.h"
 
 namespace {
 
 using Props = std::map<std::string, WmiValue, NoCaseLess>;
 
 Props fullCpu() {
-    return {
-        {"Name", WmiValue::ofText("Intel(R) Core(TM) i5  ")},
-        {"Description", WmiValue::ofText("x64 Family 6 Model 158")},
-        {"ProcessorId", WmiValue::ofText("BFEBFBFF000906EA")},
-        {"Status", WmiValue::ofText("OK")},
-        {"Manufacturer", WmiValue::ofText("GenuineIntel")},
-        {"LoadPercentage", WmiValue::ofInteger(7)},
-        {"CurrentClockSpeed", WmiValue::ofInteger(2800)},
-        {"MaxClockSpeed", WmiValue::ofInteger(4294967295)},
-        {"L2CacheSize", WmiValue::ofInteger(1024)},
-        {"L2CacheSpeed", WmiValue::ofInteger(0)},
-        {"PowerManagementSupported", WmiValue::ofBoolean(false)},
-    };
+    return fullProcessor("Intel(R) Core(TM) i5  ");
 }
 
 std::string detailsOf(Props properties) {
