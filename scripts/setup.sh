@@ -115,22 +115,40 @@ add_i386() {
   fi
 }
 
+# qemu-user, from bookworm-backports on Debian 12, whose own is too old (x86-state.sh).
+backports=/etc/apt/sources.list.d/bookworm-backports.list
+install_emulator() {  # log file
+  local release=()
+  if grep -qx 'VERSION_CODENAME=bookworm' /etc/os-release 2>/dev/null; then
+    if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+      echo "setup: adding bookworm-backports to the package sources ($backports)"
+      echo 'deb http://deb.debian.org/debian bookworm-backports main' |
+        "${sudo_cmd[@]}" tee "$backports" >/dev/null || fail "writing $backports"
+      updated=no
+    fi
+    release=(-t bookworm-backports)
+  fi
+  update_indexes
+  install "$1" "${release[@]}" "${x86_emulator_packages[@]}"
+}
+
 # The 32-bit half, in a step of its own: its failure leaves the 64-bit half usable.
 install_x86() {
   local log mode runs=0
   log=$(mktemp)
   # Where the kernel cannot run 32-bit programs, qemu-user runs Wine's 32-bit loader.
-  "$here/runs-i386" || runs=$?
-  if [ $runs -eq 1 ]; then
-    mapfile -t missing < <(missing_of "${x86_emulator_packages[@]}")
-    if [ ${#missing[@]} -gt 0 ]; then
-      echo "setup: the kernel cannot run 32-bit programs; installing ${missing[*]} to run them"
-      update_indexes
-      if ! install "$log" "${missing[@]}"; then
-        x86_unavailable "kernel without 32-bit support, and qemu-user-static cannot be installed: $(apt_reason "$log")"
-        rm -f "$log"
-        return
-      fi
+  "$here/runs-i386" >/dev/null || runs=$?
+  if [ $runs -ne 0 ] && ! x86_emulator_recent; then
+    echo "setup: the kernel cannot run 32-bit programs; installing qemu-user-static $x86_emulator_minimum or later to run them"
+    if ! install_emulator "$log"; then
+      x86_unavailable "kernel without 32-bit support, and qemu-user-static $x86_emulator_minimum or later cannot be installed: $(apt_reason "$log")"
+      rm -f "$log"
+      return
+    fi
+    if ! x86_emulator_recent; then
+      x86_unavailable "kernel without 32-bit support, and this machine's package sources give only a qemu-user-static older than $x86_emulator_minimum"
+      rm -f "$log"
+      return
     fi
   fi
   if ! mode=$(x86_mode); then

@@ -8,13 +8,10 @@ x86_packages=(wine32:i386 libcups2:i386)
 # Runs Wine's 32-bit loader where the kernel cannot.
 x86_emulator_packages=(qemu-user-static)
 x86_emulator=/usr/bin/qemu-i386-static
+# Debian 12 has it from bookworm-backports (scripts/setup.sh).
+x86_emulator_minimum=1:10
 x86_state_file="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/x86-unavailable.txt"
 binfmt=/proc/sys/fs/binfmt_misc
-
-# qemu-user's own pages are 4 KiB: Wine's reservation of the low gigabyte at each start
-# then takes it thousands of mmap calls, about 50 s a process. With 64 KiB pages, the
-# granularity Wine allocates in anyway, a start takes about 5 s. Read by qemu only.
-export QEMU_PAGESIZE=65536
 
 x86_unavailable() {  # why, in one line
   mkdir -p "$(dirname "$x86_state_file")"
@@ -26,12 +23,17 @@ x86_available() { rm -f "$x86_state_file"; }
 # when the kernel cannot run them itself: kernel state, gone at the next boot, so the
 # commands call it at each run. The F flag opens the emulator now, so that it also
 # runs programs in a chroot or another mount namespace. Fails, saying why, when it
-# cannot; a registration that is there already is left as it is.
-x86_register_emulator() {
+# cannot. A registration that is there already is left as it is, unless "again" is
+# asked: the emulator it opened has since been replaced by an upgrade.
+x86_register_emulator() {  # [again]
   [ -x "$x86_emulator" ] || { echo "$x86_emulator is not installed"; return 1; }
   if [ ! -e "$binfmt/register" ]; then
     mount -t binfmt_misc binfmt_misc "$binfmt" 2>/dev/null ||
       { echo "binfmt_misc cannot be mounted at $binfmt (needs root)"; return 1; }
+  fi
+  if [ -e "$binfmt/qemu-i386" ] && [ "${1:-}" = again ]; then
+    echo -1 >"$binfmt/qemu-i386" 2>/dev/null ||
+      { echo "the qemu-i386 entry of binfmt_misc holds a replaced emulator and cannot be removed"; return 1; }
   fi
   if [ -e "$binfmt/qemu-i386" ]; then
     grep -qx enabled "$binfmt/qemu-i386" || echo 1 >"$binfmt/qemu-i386" 2>/dev/null ||
@@ -45,21 +47,35 @@ x86_register_emulator() {
 }
 
 # "native" or "emulated": how 32-bit programs run here, registering the emulator when
-# the kernel cannot run them. Fails, printing why, when they cannot run at all.
+# the kernel cannot run them, and again when the registered one has been replaced.
+# Fails, printing why, when they cannot run at all.
 x86_mode() {
-  local runs why status=0
+  local runs interpreter why status=0
   runs=$(dirname "${BASH_SOURCE[0]}")/runs-i386
-  "$runs" || status=$?
-  case $status in
-    0) echo native; return 0 ;;
-    2) echo emulated; return 0 ;;
-  esac
-  why=$(x86_register_emulator) || { echo "kernel without 32-bit support, and $why"; return 1; }
+  interpreter=$("$runs") || status=$?
+  [ $status -eq 0 ] && { echo native; return 0; }
+  if [ $status -eq 2 ] && [[ $interpreter != *" (deleted)" ]]; then
+    echo emulated
+    return 0
+  fi
+  why=$(x86_register_emulator ${interpreter:+again}) || {
+    echo "kernel without 32-bit support, and $why"
+    return 1
+  }
   status=0
-  "$runs" || status=$?
+  "$runs" >/dev/null || status=$?
   [ $status -eq 2 ] && { echo emulated; return 0; }
   echo "kernel without 32-bit support, and qemu-i386 registered in binfmt_misc does not run a 32-bit program"
   return 1
+}
+
+# Whether the installed qemu-user is one under which Wine's 32-bit side passes every
+# case: 7.2 (Debian 12's own) crashes it at volume and process queries.
+x86_emulator_recent() {
+  local state
+  state=$(dpkg-query -W -f='${Status} ${Version}' qemu-user-static 2>/dev/null) || return 1
+  [[ $state == "install ok installed "* ]] &&
+    dpkg --compare-versions "${state##* }" ge "$x86_emulator_minimum"
 }
 
 # Prints why the 32-bit program cannot run here and succeeds; fails, saying nothing,
@@ -67,6 +83,10 @@ x86_mode() {
 x86_reason() {
   local mode p
   mode=$(x86_mode) || { echo "$mode"; return 0; }
+  if [ "$mode" = emulated ] && ! x86_emulator_recent; then
+    if [ -s "$x86_state_file" ]; then cat "$x86_state_file"; else echo "kernel without 32-bit support, and qemu-user-static is older than $x86_emulator_minimum (scripts/setup.sh installs a newer one)"; fi
+    return 0
+  fi
   for p in "${x86_packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
       if [ -s "$x86_state_file" ]; then cat "$x86_state_file"; else echo "$p is not installed (scripts/setup.sh installs it)"; fi

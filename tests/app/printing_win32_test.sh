@@ -126,14 +126,7 @@ echo "200 lines: printed word for word, on $pages pages"
 # the system folder.
 program_dir=$(dirname "$tests_exe")
 [ -f "$program_dir/Kavrona.exe" ] || program_dir=$(dirname "$program_dir")
-# Under an emulator another process's modules cannot be listed (scripts/suites.sh):
-# the old-loader cases, which look at them, are left out there and named in the totals.
-cases=3 filter='ModalBoxesByScript.*:*OldLoaderByScript.*'
-if [ -n "${KAVRONA_UNDER_EMULATOR:-}" ]; then
-  echo "left out under $KAVRONA_UNDER_EMULATOR: OldLoaderByScript.*"
-  cases=1 filter='ModalBoxesByScript.*'
-fi
-(cd "$program_dir" && expect_cases $cases "$root/scripts/wine-run" "$tests_exe" \
-  --gtest_filter="$filter" </dev/null)
+(cd "$program_dir" && expect_cases 3 "$root/scripts/wine-run" "$tests_exe" \
+  --gtest_filter='ModalBoxesByScript.*:*OldLoaderByScript.*' </dev/null)
 [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] || { echo "a cancelled print left a job"; exit 1; }
 echo "print question: the program waited for it, and nothing was printed"
