@@ -36,6 +36,13 @@ Json drive(const DriveRecord& d) {
         unread(found, "type", "Neznámý typ disku: " + std::to_string(d.type));
     }
     found["typeText"] = d.typeText;
+    if (!d.answered) {
+        const auto seconds = std::chrono::ceil<std::chrono::seconds>(kNetworkDrivePatience);
+        for (const char* key : {"label", "serial", "totalBytes", "freeBytes"})
+            unread(found, key,
+                   "Síťový disk neodpověděl do " + std::to_string(seconds.count()) + " s.");
+        return found;
+    }
     if (d.volumeRead) {
         found["label"] = d.label;
         found["serial"] = d.serial;

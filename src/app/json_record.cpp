@@ -91,8 +91,16 @@ Json biosLines(const std::string& version) {
     return lines;
 }
 
-// Each value on its own: the version is worth having without the date.
+// Each value on its own: the version is worth having without the date. A key that
+// cannot be opened is no empty value here.
 void bios(Json& record, Registry& registry) {
+    if (!registry.open(kHKeyLocalMachine, kBiosKey)) {
+        const std::string reason =
+            std::string("Klíč HKEY_LOCAL_MACHINE\\") + kBiosKey + " se nepodařilo otevřít.";
+        unread(record, "biosDate", reason);
+        unread(record, "biosLines", reason);
+        return;
+    }
     auto reasonOf = [](const RegistryError& e) {
         return e.description + " (" + std::to_string(e.number) + ")";
     };

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr const char* kSystemKey = "Hardware\\Description\\System";
 constexpr uint32_t kFirstBuffer = 1024;
 
 enum RegType : uint32_t {
@@ -72,7 +71,7 @@ RegistryResult GetRegistryValue(Registry& registry, uint32_t hKey, const std::st
 std::optional<RegistryError> readBiosValue(Registry& registry, const char* name,
                                            std::string& text) {
     RegistryResult read =
-        GetRegistryValue(registry, kHKeyLocalMachine, kSystemKey, name, std::string());
+        GetRegistryValue(registry, kHKeyLocalMachine, kBiosKey, name, std::string());
     if (read.error) return read.error;
     const RegistryValue& v = read.value;
     if (const auto* chars = std::get_if<std::string>(&v)) {

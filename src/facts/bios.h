@@ -28,10 +28,12 @@ struct RegistryResult {
 
 RegistryResult GetRegistryValue(Registry& registry, uint32_t hKey, const std::string& KeyName,
                                 const std::string& ValueName, RegistryValue DefaultValue = {});
+inline constexpr const char* kBiosKey = "Hardware\\Description\\System";  // HKLM's
 inline constexpr const char* kBiosDate = "SystemBiosDate";
 inline constexpr const char* kBiosVersion = "SystemBiosVersion";
 
-// One of the two values as text; what is not read keeps what it held.
+// One of the two values as text; what is not read keeps what it held. A key that cannot
+// be opened reads as an empty value, as the window has it.
 std::optional<RegistryError> readBiosValue(Registry& registry, const char* name, std::string& text);
 // Stops at the first value that cannot be read: a missing date leaves the version
 // unread, and what is not read keeps what it held.

@@ -5,6 +5,7 @@
 
 #include "facts/line_end.h"
 #include "facts/mod_Disk_name_and_type.h"
+#include "platform/call_thread.h"
 
 using namespace mod_Disk_name_and_type;
 
@@ -55,6 +56,13 @@ std::optional<std::vector<std::string>> listedRoots(Volumes& volumes) {
     while (list.find('\0') != std::string::npos && list != std::string(1, '\0'))
         roots.push_back(GetNextDrive(list));
     return roots;
+}
+
+void readVolumeAndSpace(Volumes& volumes, DriveRecord& d) {
+    d.volumeRead = readVolume(volumes, d.root, d.label, d.serial);
+    DriveSpace& s = d.space;
+    d.spaceRead = volumes.getDiskFreeSpaceEx(d.root, s.FreeBytesAvailableToCaller,
+                                             s.TotalNumberOfBytes, s.TotalNumberOfFreeBytes);
 }
 
 std::string driveBlock(const DriveStatistics& d, const std::string& separator) {
@@ -150,19 +158,38 @@ std::vector<DriveRoot> gatherDriveRoots(Volumes& volumes) {
     return roots;
 }
 
-std::optional<std::vector<DriveRecord>> gatherEveryDrive(Volumes& volumes) {
+std::optional<std::vector<DriveRecord>> gatherEveryDrive(Volumes& volumes,
+                                                         std::chrono::milliseconds patience) {
     std::optional<std::vector<std::string>> roots = listedRoots(volumes);
     if (!roots) return std::nullopt;
+    const SteadyClock::time_point deadline = SteadyClock::now() + patience;
     std::vector<DriveRecord> drives;
+    struct Asked {
+        size_t drive;
+        std::shared_ptr<DriveRecord> read;  // the thread's, while it may still run
+        CallThread thread;
+    };
+    std::vector<std::unique_ptr<Asked>> network;
     for (const std::string& root : *roots) {
         DriveRecord& d = drives.emplace_back();
         d.root = root;
         d.type = volumes.getDriveType(root);
         d.typeText = DriveTypeText(d.type, root);
-        d.volumeRead = readVolume(volumes, root, d.label, d.serial);
-        DriveSpace& s = d.space;
-        d.spaceRead = volumes.getDiskFreeSpaceEx(root, s.FreeBytesAvailableToCaller,
-                                                 s.TotalNumberOfBytes, s.TotalNumberOfFreeBytes);
+        if (d.type != kDriveRemote) {
+            readVolumeAndSpace(volumes, d);
+            continue;
+        }
+        auto read = std::make_shared<DriveRecord>(d);
+        auto& asked = network.emplace_back(new Asked{drives.size() - 1, read, {}});
+        asked->thread.hand([&volumes, read] { readVolumeAndSpace(volumes, *read); });
+    }
+    for (const auto& asked : network) {
+        DriveRecord& d = drives[asked->drive];
+        if (asked->thread.waitUntil(deadline)) {
+            d = *asked->read;
+        } else {
+            d.answered = false;
+        }
     }
     return drives;
 }

@@ -2,6 +2,7 @@
 // The drives: the drives section of the complete report ("Statistika pro Disk") and
 // the "Info o harddisku" boxes.
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,10 +57,17 @@ struct DriveRecord {
     std::string serial;       // HHHH-LLLL
     bool spaceRead = false;
     DriveSpace space;
+    bool answered = true;  // false: a network drive that did not answer in time
 };
 
-// Nothing when the system gives no list of roots.
-std::optional<std::vector<DriveRecord>> gatherEveryDrive(Volumes& volumes);
+// How long the network drives' volumes are waited for, all of them together.
+inline constexpr std::chrono::milliseconds kNetworkDrivePatience{5000};
+
+// Nothing when the system gives no list of roots. Network drives are asked at once, each
+// on a thread of its own, and waited for until `patience` has passed: a drive whose
+// server is gone would hold the run for the network's time-out, once per such drive.
+std::optional<std::vector<DriveRecord>> gatherEveryDrive(
+    Volumes& volumes, std::chrono::milliseconds patience = kNetworkDrivePatience);
 // " C:\ - Pevný disk."
 std::string driveRootBox(const DriveRoot& drive);
 

@@ -31,11 +31,11 @@ frm_Procesor::frm_Procesor(Application& app, ReportHost& report, Wmi& wmi, Dialo
 
 void frm_Procesor::Form_Load() {
     sCPUpath.assign(1, std::string());
-    std::optional<std::string> failure = ListProcessors();
-    listedAll_ = !failure;
-    if (failure)
-        MsgBox(dialogs, "Informace se nepodařilo zjistit. Nastala chyba: " + *failure, kOkOnly,
-               "WMI Demo");
+    listingFailed_.reset();
+    if (std::optional<std::string> failure = ListProcessors()) {
+        listingFailed_ = "Informace se nepodařilo zjistit. Nastala chyba: " + *failure;
+        MsgBox(dialogs, *listingFailed_, kOkOnly, "WMI Demo");
+    }
 }
 
 std::optional<std::string> frm_Procesor::ListProcessors() {
@@ -94,7 +94,12 @@ void frm_Procesor::writeDetails() {
 }
 
 void frm_Procesor::writeEveryProcessor() {
-    if (!loaded() || !listedAll_) return;
+    if (!loaded()) return;
+    if (listingFailed_) {
+        if (report.reportOpen())
+            report.appendReport(report.lineEnd() + *listingFailed_ + report.lineEnd());
+        return;
+    }
     for (int i = 0; i < static_cast<int>(lstCPU.items().size()); ++i) {
         lstCPU.setListIndex(i);
         writeDetails();

@@ -33,15 +33,16 @@ struct frm_Procesor : Window {
     // What "Zapsat a zavřít" writes: the details shown, between two line ends.
     void writeDetails();
     // For the report without a window: the details of every processor listed, in the
-    // list's order, each as "Zapsat a zavřít" writes them; none when the load failed,
-    // since the list may then be short.
+    // list's order, each as "Zapsat a zavřít" writes them. When the load failed, since
+    // the list may then be short, the box's words instead, between two line ends.
     void writeEveryProcessor();
 
   private:
     ReportHost& report;
     Wmi& wmi;
     Dialogs& dialogs;
-    bool listedAll_ = false;  // the last load listed every processor WMI gave
+    // Why the last load did not list every processor WMI gave, in the box's words.
+    std::optional<std::string> listingFailed_;
 
     void Form_Load() override;
     void Form_Activate() override;

@@ -3,7 +3,7 @@
 
 #include "platform/platform.h"
 #include "platform/shell_com_win32.h"
-#include "platform/wmi_com_win32.h"
+#include "platform/wmi.h"
 
 struct Win32Platform {
     Win32VersionInfo version;
@@ -17,7 +17,7 @@ struct Win32Platform {
     Win32Clock clock;
     Win32SystemInfo system;
     Win32Directories directories;
-    ComStartingWmi wmi;  // COM, at the first connection, until this goes
+    Win32Wmi wmi;  // each connection with a thread and COM of its own
     Win32NetworkAdapters network;
     Win32Registry registry;
     Win32PhysicalMemory memory;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <condition_variable>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -21,6 +23,7 @@ struct FakeDrive {
     uint32_t type = kDriveFixed;
     std::optional<FakeVolume> volume;  // nothing: no medium, the volume cannot be read
     std::optional<FakeSpace> space;    // nothing: the space query fails
+    bool hangs = false;                // the space query does not come back until the fake goes
 };
 
 struct FakeVolumes : Volumes {
@@ -29,6 +32,17 @@ struct FakeVolumes : Volumes {
     // Bytes the list call hands over in place of the drives' roots, well formed or not.
     std::optional<std::string> listBytes;
     std::vector<std::string> calls;  // "list", "type C:\", "volume C:\", "space C:\", in order
+
+    FakeVolumes() = default;
+    FakeVolumes(const FakeVolumes&) = delete;
+    FakeVolumes& operator=(const FakeVolumes&) = delete;
+    // Lets the hanging queries come back, and waits until they have.
+    ~FakeVolumes() override {
+        std::unique_lock<std::mutex> held(lock_);
+        gone_ = true;
+        changed_.notify_all();
+        changed_.wait(held, [this] { return hanging_ == 0; });
+    }
 
     FakeDrive& add(char letter, uint32_t serial, std::string label = {}) {
         FakeDrive& d = drives[letter];
@@ -44,7 +58,7 @@ struct FakeVolumes : Volumes {
     }
 
     uint32_t getLogicalDriveStrings(std::string& buffer) override {
-        calls.push_back("list");
+        record("list");
         if (listFails) return 0;
         std::string list = listBytes.value_or("");
         if (!listBytes)
@@ -55,13 +69,13 @@ struct FakeVolumes : Volumes {
         return static_cast<uint32_t>(list.size());
     }
     uint32_t getDriveType(const std::string& root) override {
-        calls.push_back("type " + root);
+        record("type " + root);
         const FakeDrive* d = find(root);
         return d ? d->type : kDriveNoRootDir;
     }
     bool getVolumeInformation(const std::string& root, std::string& label,
                               uint32_t& serial) override {
-        calls.push_back("volume " + root);
+        record("volume " + root);
         const FakeDrive* d = find(root);
         if (!d || !d->volume || d->volume->label.size() + 1 > label.size()) return false;
         std::copy(d->volume->label.begin(), d->volume->label.end(), label.begin());
@@ -71,8 +85,16 @@ struct FakeVolumes : Volumes {
     }
     bool getDiskFreeSpaceEx(const std::string& root, uint64_t& availableToCaller,
                             uint64_t& totalBytes, uint64_t& totalFreeBytes) override {
-        calls.push_back("space " + root);
+        record("space " + root);
         const FakeDrive* d = find(root);
+        if (d && d->hangs) {
+            std::unique_lock<std::mutex> held(lock_);
+            ++hanging_;
+            changed_.wait(held, [this] { return gone_; });
+            --hanging_;
+            changed_.notify_all();
+            return false;
+        }
         if (!d || !d->space) return false;
         availableToCaller = d->space->availableToCaller;
         totalBytes = d->space->totalBytes;
@@ -81,6 +103,17 @@ struct FakeVolumes : Volumes {
     }
 
   private:
+    // The calls may come from several threads at once.
+    void record(const std::string& call) {
+        std::lock_guard<std::mutex> held(lock_);
+        calls.push_back(call);
+    }
+
+    std::mutex lock_;
+    std::condition_variable changed_;
+    int hanging_ = 0;
+    bool gone_ = false;
+
     const FakeDrive* find(const std::string& root) const {
         if (root.size() != 3 || root.substr(1) != ":\\") return nullptr;
         auto it = drives.find(static_cast<char>(std::toupper(static_cast<unsigned char>(root[0]))));

@@ -2,6 +2,7 @@
 // Windows Management Instrumentation on the local computer: the instances of a class
 // and their properties.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -75,11 +76,17 @@ struct WmiServices {
 
 struct Wmi {
     virtual ~Wmi() = default;
-    // The default namespace of the local computer. COM must be initialised on the
-    // calling thread.
+    // The default namespace of the local computer.
     virtual WmiResult<std::unique_ptr<WmiServices>> connect() = 0;
 };
 
+// How long one connection waits for WMI in all, its listing and every later call
+// together: a WMI service that hangs must not hang a nightly run.
+inline constexpr std::chrono::milliseconds kWmiPatience{30000};
+
+// Each connection has a thread of its own, with COM started there: WMI needs nothing of
+// the calling thread. Past its patience a connection's calls fail with the reason.
 struct Win32Wmi : Wmi {
+    std::chrono::milliseconds patience = kWmiPatience;
     WmiResult<std::unique_ptr<WmiServices>> connect() override;
 };

@@ -84,9 +84,9 @@ TEST_F(WithoutWindow, EveryProcessorInWmisOrderEachAsTheWindowWritesIt) {
     EXPECT_EQ(1, os.wmi.times("item " + os.wmi.processors[1].path));
 }
 
-// README: the other sections are worth the record; the line on the console and the
-// empty section tell what is missing.
-TEST_F(WithoutWindow, AWmiFailureLeavesTheProcessorsOutButStillWrites) {
+// README: the other sections are worth the record; the line on the console, and the
+// same words where the processor section would stand, tell what is missing.
+TEST_F(WithoutWindow, AWmiFailureIsSaidInPlaceOfTheProcessorsAndStillWrites) {
     struct Case {
         const char* name;
         void (*fail)(FakePlatform&);
@@ -116,7 +116,11 @@ TEST_F(WithoutWindow, AWmiFailureLeavesTheProcessorsOutButStillWrites) {
         EXPECT_EQ(kExitDone,
                   runWithoutWindow(readCommandLine({"/report", kPath}), p.platform(), told))
             << c.name;
-        EXPECT_EQ(withoutProcessors, p.files.contents[kPath]) << c.name;
+        // In the report, before the record's last line end and rule.
+        std::string expected = withoutProcessors;
+        expected.insert(expected.rfind("\r\n", expected.size() - 3),
+                        toCp1250("\r\n" + kFailed + c.description + "\r\n").bytes);
+        EXPECT_EQ(expected, p.files.contents[kPath]) << c.name;
         EXPECT_EQ(std::vector<std::string>{kFailed + c.description}, told.errLines) << c.name;
         EXPECT_TRUE(p.dialogs.shown.empty()) << c.name;
     }
