@@ -14,8 +14,7 @@
 # The version is the build's own (CMakeLists.txt's project(), through the generated
 # app/version.h that the exe's version record comes from). Windows Installer compares
 # only the first three fields, so they are the MSI's ProductVersion and the fourth must
-# be 0: a package that differed only there would not replace the one installed, and both
-# would stay.
+# be 0: Programs and Features would show another version than the exe's.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 python=/usr/bin/python3  # Debian's, which has the Windows Installer library's bindings
