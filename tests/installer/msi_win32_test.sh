@@ -106,7 +106,7 @@ traces() {
   "$wineserver" -k </dev/null >/dev/null 2>&1 || true
   "$wineserver" -w </dev/null >/dev/null 2>&1 || true
   (cd "$drive_c" && find . -iname '*kavrona*' -o -path './windows/Installer/*' -type f) |
-    grep -v '^\./users/[^/]*/Temp/kavrona-msi[-a-z]*\.log$' | sort
+    { grep -v '^\./users/[^/]*/Temp/kavrona-msi[-a-z]*\.log$' || true; } | sort
   { grep -i -h 'kavrona' "$WINEPREFIX"/*.reg || true; } | sed -E 's/^(\[.*\]) [0-9]+$/\1/' | sort
 }
 
