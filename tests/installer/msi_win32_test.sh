@@ -39,7 +39,7 @@ other_build=$(dirname "$build")/windows-$other
 [ -f "$other_build/Kavrona.exe" ] ||
   fail "$other_build/Kavrona.exe is missing: the test installs the $other package too; build both"
 
-# Each other package holds the build's program with bytes added past its end, which
+# The test's own packages hold the build's program with bytes added past its end, which
 # Windows ignores, so that which one is installed shows in the installed file.
 variant() {  # name, then package.sh's options: the package's program is work/NAME.exe
   local name=$1
@@ -62,7 +62,8 @@ other_msi=$(echo "$work"/other/Kavrona-*.msi)
 # package removed the installed version until it ran that removal inside the
 # transaction. Wine's msi runs the removal as a separate msiexec that no rollback
 # undoes, so a failure later on would take the old version here even where Windows
-# restores it: the test fails the upgrade just before InstallInitialize.
+# restores it: the test fails the upgrade just before InstallInitialize, with an error
+# custom action (type 19).
 failing_msi=$(echo "$work"/failing/Kavrona-*.msi)
 msibuild "$failing_msi" \
   -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Target\`) VALUES ('FailForTest', 19, 'test')" \
