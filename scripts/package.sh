@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes what an administrator deploys from one Windows build: the MSI (per machine, into
-# Program Files, a Start-menu shortcut, an entry in Programs and Features), a portable
-# zip, the program itself, and SHA256SUMS over the three. The same commit gives the same
+# Program Files with the nightly task's definition, a Start-menu shortcut, an entry in
+# Programs and Features), a portable zip, the program itself, and SHA256SUMS over the
+# three. The same commit gives the same
 # bytes in any folder: the only time in them is the commit's, and no GUID is random.
 #
 #   scripts/package.sh            the shipped 32-bit build, into build/package
@@ -13,8 +14,7 @@
 # The version is the build's own (CMakeLists.txt's project(), through the generated
 # app/version.h that the exe's version record comes from). Windows Installer compares
 # only the first three fields, so they are the MSI's ProductVersion and the fourth must
-# be 0: a package that differed only there would not replace the one installed, and both
-# would stay.
+# be 0: Programs and Features would show another version than the exe's.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 python=/usr/bin/python3  # Debian's, which has the Windows Installer library's bindings
@@ -46,8 +46,13 @@ build=$(cd "$build" && pwd)
 
 exe=${exe:-$build/Kavrona.exe}
 case $(file -b "$exe") in
-  "PE32 executable (GUI) Intel 80386"*) arch=x86 program_files=ProgramFilesFolder win64=no suffix="" ;;
-  "PE32+ executable (GUI) x86-64"*) arch=x64 program_files=ProgramFiles64Folder win64=yes suffix=-x64 ;;
+  "PE32 executable (GUI) Intel 80386"*)
+    arch=x86 program_files=ProgramFilesFolder win64=no suffix=""
+    program_files_variable='%ProgramFiles(x86)%'  # 64-bit Windows; the README says what else
+    ;;
+  "PE32+ executable (GUI) x86-64"*)
+    arch=x64 program_files=ProgramFiles64Folder win64=yes suffix=-x64 program_files_variable='%ProgramFiles%'
+    ;;
   *) fail "$exe is not a 32- or 64-bit Windows program" ;;
 esac
 [ -n "$out" ] || out=$root/build/package$suffix
@@ -68,17 +73,29 @@ trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/Kavrona"
 cp "$exe" "$stage/Kavrona/Kavrona.exe"
 cp "$build/kavrona.ico" "$stage/Kavrona/kavrona.ico"
-chmod 0644 "$stage/Kavrona/Kavrona.exe" "$stage/Kavrona/kavrona.ico"
-touch -d "@$epoch" "$stage/Kavrona/Kavrona.exe" "$stage/Kavrona/kavrona.ico"
+# The nightly task's definition, for the program in this build's Program Files folder,
+# in UTF-16 with its BOM, as the Task Scheduler itself writes one.
+task=$stage/Kavrona/kavrona-task.xml
+{
+  printf '\xff\xfe'
+  {
+    echo '<?xml version="1.0" encoding="UTF-16"?>'
+    sed "s/@PROGRAM_FILES@/$program_files_variable/" "$root/installer/kavrona-task.xml"
+  } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE
+} >"$task" || fail "writing the task definition"
+chmod 0644 "$stage/Kavrona/"*
+touch -d "@$epoch" "$stage/Kavrona/"*
 
-# GUIDs named from the UpgradeCode: one product code per version and build, and a
-# package code per distinct content (the installer source, the program, its icon, the
-# version and the build), as Windows Installer asks.
+# GUIDs named from the UpgradeCode and from what the package holds (the installer
+# source, the program, its icon, the task definition, the version and the build): a
+# package code and a product code per distinct content. A package built again with
+# other content is then a new product, which replaces the one installed as an upgrade
+# does; with the product code of the one installed, msiexec would refuse it (1638).
 wxs=$root/installer/kavrona.wxs
 upgrade_code=$(sed -n 's/.*UpgradeCode="\([0-9A-F-]*\)".*/\1/p' "$wxs")
 guid() { "$python" -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' "$upgrade_code" "$1"; }
-product_code=$(guid "Kavrona $product_version $arch")
-content=$(cat "$wxs" "$stage/Kavrona/Kavrona.exe" "$stage/Kavrona/kavrona.ico" | sha256sum | cut -d' ' -f1)
+content=$(cat "$wxs" "$stage/Kavrona/Kavrona.exe" "$stage/Kavrona/kavrona.ico" "$task" | sha256sum | cut -d' ' -f1)
+product_code=$(guid "Kavrona product $version $arch $content")
 package_code=$(guid "Kavrona $version $arch $content")
 
 name=Kavrona-$version$suffix
@@ -92,7 +109,7 @@ name=Kavrona-$version$suffix
 "$python" "$root/scripts/msi-finish.py" "$stage/$name.msi" "$package_code" "$epoch" || fail "finishing the MSI"
 
 # zip -X: no owner or extra times; -D: no folder entries.
-(cd "$stage" && zip -q -X -D -9 "$name.zip" Kavrona/Kavrona.exe) || fail "zip"
+(cd "$stage" && zip -q -X -D -9 "$name.zip" Kavrona/Kavrona.exe Kavrona/kavrona-task.xml) || fail "zip"
 
 mkdir -p "$out"
 rm -f "$out"/Kavrona-*.msi "$out"/Kavrona-*.zip "$out/Kavrona.exe" "$out/SHA256SUMS"

@@ -31,7 +31,8 @@ fs::path readmePath() {
     return fs::path(widen(path));
 }
 
-// The README's `schtasks /create` lines.
+// The README's `schtasks /create` lines: those with `/tr` and the one with `/xml`, whose
+// definition the installer test runs (tests/installer/msi_win32_test.sh).
 std::vector<std::string> taskLines() {
     std::ifstream readme(readmePath());
     std::string line;
@@ -106,9 +107,25 @@ void runTask(const std::string& line) {
 }
 
 TEST(TaskExample, EachRunsTheProgramQuotedFromProgramFilesAndWritesTheRecord) {
+    int run = 0;
+    for (const std::string& line : taskLines()) {
+        if (line.find(" /tr \"") == std::string::npos) continue;
+        runTask(line);
+        ++run;
+    }
+    EXPECT_LT(0, run) << "no schtasks line with /tr in " << readmePath().string();
+}
+
+// Without /f, schtasks asks whether to replace a task of the same name, and a deployment
+// script stops at the question.
+TEST(TaskExample, EachReplacesATaskOfTheSameNameWithoutAsking) {
     const std::vector<std::string> lines = taskLines();
     ASSERT_FALSE(lines.empty()) << "no schtasks line in " << readmePath().string();
-    for (const std::string& line : lines) runTask(line);
+    for (const std::string& line : lines) {
+        const std::string beforeTr = line.substr(0, line.find(" /tr "));
+        EXPECT_TRUE(beforeTr.find(" /f ") != std::string::npos || beforeTr.ends_with(" /f"))
+            << line;
+    }
 }
 
 }  // namespace
