@@ -50,6 +50,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (CommandLine line = readCommandLine(arguments()); line.ask != CommandLine::Ask::Window) {
         Win32Console console;
         Win32Platform os;
+        os.files.busyPatience = kBusyFilePatienceUnattended;
         return runWithoutWindow(line, os.platform(), console);
     }
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};

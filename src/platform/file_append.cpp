@@ -1,5 +1,8 @@
 #include "platform/file_append.h"
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 using Answer = FileCalls::Answer;
@@ -38,14 +41,29 @@ Appended undo(FileCalls& file, uint64_t oldEnd, bool created, uint32_t failure) 
     return closed(file, created, after);
 }
 
+// Whether the file's last line lacks its line end. A byte that cannot be read (a file
+// the program may write but not read) is taken for one: nothing is added then.
+bool lastLineOpen(FileCalls& file, uint64_t end) {
+    char last = '\n';
+    return end > 0 && file.lastByte(end, last).ok && last != '\n';
+}
+
+bool busy(const Appended& appended) {
+    return (appended.failure == kSharingViolation || appended.failure == kLockViolation) &&
+           appended.left == Left::AsItWas;
+}
+
 }  // namespace
 
-Appended appendRecord(FileCalls& file, std::string_view bytes) {
+Appended appendRecord(FileCalls& file, std::string_view record, std::string_view lineEnd) {
     bool created = false;
     if (Answer open = file.open(created); !open.ok) return {codeOf(open)};
     uint64_t oldEnd = 0;
     // Where the end is unknown nothing is cut: the old records stay whole.
     if (Answer end = file.end(oldEnd); !end.ok) return closed(file, created, {codeOf(end)});
+    std::string bytes;
+    if (lastLineOpen(file, oldEnd)) bytes = lineEnd;
+    bytes += record;
     uint32_t failure = 0;
     uint32_t written = 0;
     if (Answer write = file.write(bytes, written); !write.ok) {
@@ -60,4 +78,18 @@ Appended appendRecord(FileCalls& file, std::string_view bytes) {
         return {};
     }
     return undo(file, oldEnd, created, failure);
+}
+
+Appended appendWhenFree(FileCalls& file, std::string_view bytes, std::string_view lineEnd,
+                        std::chrono::milliseconds patience,
+                        const std::function<void(std::chrono::milliseconds)>& wait) {
+    std::chrono::milliseconds pause{50}, waited{0};
+    for (;;) {
+        Appended appended = appendRecord(file, bytes, lineEnd);
+        if (!busy(appended) || waited >= patience) return appended;
+        pause = std::min(pause, patience - waited);
+        wait(pause);
+        waited += pause;
+        pause = std::min(pause * 2, std::chrono::milliseconds{2000});
+    }
 }

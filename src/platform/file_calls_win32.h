@@ -16,6 +16,7 @@ class Win32FileCalls : public FileCalls {
 
     Answer open(bool& created) override;
     Answer end(uint64_t& at) override;
+    Answer lastByte(uint64_t at, char& byte) override;
     Answer write(std::string_view bytes, uint32_t& written) override;
     Answer flush() override;
     Answer cutBack(uint64_t at) override;
@@ -23,7 +24,7 @@ class Win32FileCalls : public FileCalls {
     void close() override;
 
   private:
-    HANDLE openFor(DWORD access);
+    HANDLE openFor(DWORD access, DWORD disposition);
     void closeHandle();
 
     std::wstring path_;

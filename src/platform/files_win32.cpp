@@ -24,11 +24,14 @@ DWORD unfitPath(const std::wstring& path) {
     return 0;
 }
 
-Outcome appendBytes(const std::string& utf8Path, std::string_view bytes) {
+Outcome appendBytes(const std::string& utf8Path, std::string_view bytes, std::string_view lineEnd,
+                    std::chrono::milliseconds patience) {
     std::wstring path = widen(utf8Path);
     if (DWORD code = unfitPath(path)) return {false, systemReason(code)};
     Win32FileCalls file(path);
-    Appended appended = appendRecord(file, bytes);
+    Appended appended = appendWhenFree(file, bytes, lineEnd, patience, [](auto pause) {
+        Sleep(static_cast<DWORD>(pause.count()));
+    });
     if (!appended.failure) return {};
     std::string reason = systemReason(appended.failure);
     switch (appended.left) {
@@ -49,9 +52,9 @@ Outcome appendBytes(const std::string& utf8Path, std::string_view bytes) {
 
 Outcome Win32Files::append(const std::string& utf8Path, std::string_view text) {
     if (toAnsi(utf8Path).lossy) return {false, kNameOutsideCodePage};
-    return appendBytes(utf8Path, toAnsi(text).bytes);
+    return appendBytes(utf8Path, toAnsi(text).bytes, "\r\n", busyPatience);
 }
 
 Outcome Win32Files::appendUtf8(const std::string& utf8Path, std::string_view text) {
-    return appendBytes(utf8Path, text);
+    return appendBytes(utf8Path, text, "\n", busyPatience);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,6 +43,11 @@ struct FakeFileCalls : FileCalls {
         at = bytes.size();
         return answerTo("end");
     }
+    Answer lastByte(uint64_t at, char& byte) override {
+        Answer a = answerTo("lastByte");
+        if (a.ok) byte = bytes.at(at - 1);
+        return a;
+    }
     Answer write(std::string_view record, uint32_t& written) override {
         Answer a = answerTo("write");
         std::string_view taken = record.substr(0, takes);
@@ -77,7 +83,7 @@ class FileAppend : public testing::Test {
   protected:
     FakeFileCalls file;
     void answer(const std::string& call, uint32_t code) { file.answers[call] = {false, code}; }
-    Appended append() { return appendRecord(file, "new record\r\n"); }
+    Appended append() { return appendRecord(file, "new record\r\n", "\r\n"); }
     using Calls = std::vector<std::string>;
 };
 
@@ -85,7 +91,7 @@ TEST_F(FileAppend, WrittenAndFlushedIsSaved) {
     Appended a = append();
     EXPECT_EQ(0u, a.failure);
     EXPECT_EQ("old record\r\nnew record\r\n", file.onDisk);
-    EXPECT_EQ((Calls{"open", "end", "write", "flush", "close"}), file.calls);
+    EXPECT_EQ((Calls{"open", "end", "lastByte", "write", "flush", "close"}), file.calls);
 }
 
 // Some network and virtual drives cannot flush, though the data went.
@@ -108,7 +114,8 @@ TEST_F(FileAppend, FailedFlushIsCutBackAndTheCutBackFlushed) {
     EXPECT_EQ(Left::AsItWas, a.left);
     EXPECT_EQ("old record\r\n", file.bytes);
     EXPECT_EQ("old record\r\n", file.onDisk);
-    EXPECT_EQ((Calls{"open", "end", "write", "flush", "cutBack", "flush", "close"}), file.calls);
+    EXPECT_EQ((Calls{"open", "end", "lastByte", "write", "flush", "cutBack", "flush", "close"}),
+              file.calls);
 }
 
 // A failure that left no error code is a failure still, one the box can name.
@@ -218,6 +225,89 @@ TEST_F(FileAppend, UnknownEndCutsNothing) {
     a = append();
     EXPECT_EQ(Left::Empty, a.left);
     EXPECT_TRUE(file.exists);
+}
+
+// A record starts on a line of its own; a failed append takes its line end back too.
+TEST_F(FileAppend, ARecordAfterALastLineWithoutItsEndStartsOnANewLine) {
+    struct Case {
+        const char* before;
+        const char* lineEnd;
+        uint32_t lastByteFails;
+        uint32_t flushFails;
+        const char* after;
+    } cases[] = {
+        {"old record\r\n", "\r\n", 0, 0, "old record\r\nnew record\r\n"},
+        {"old record", "\r\n", 0, 0, "old record\r\nnew record\r\n"},
+        {"old record\r", "\r\n", 0, 0, "old record\r\r\nnew record\r\n"},
+        {"{\"earlier\":1}", "\n", 0, 0, "{\"earlier\":1}\nnew record\r\n"},
+        {"{\"earlier\":1}\n", "\n", 0, 0, "{\"earlier\":1}\nnew record\r\n"},
+        {"", "\r\n", 0, 0, "new record\r\n"},
+        {"old record", "\r\n", kAccessDenied, 0, "old recordnew record\r\n"},  // unreadable
+        {"old record", "\r\n", 0, kAccessDenied, "old record"},
+    };
+    for (const Case& c : cases) {
+        file = FakeFileCalls{};
+        file.bytes = c.before;
+        if (c.lastByteFails) answer("lastByte", c.lastByteFails);
+        if (c.flushFails) answer("flush", c.flushFails);
+        Appended a = appendRecord(file, "new record\r\n", c.lineEnd);
+        EXPECT_EQ(c.flushFails, a.failure) << c.before;
+        EXPECT_EQ(c.after, file.bytes) << c.before;
+    }
+}
+
+// Busy: another program holds the file without sharing it, or has locked a part of it.
+// Tried again after waits that grow, until the patience is spent; any other failure,
+// or a busy file that was not left as it was, ends it at once.
+TEST_F(FileAppend, ABusyFileIsTriedAgainUntilThePatienceIsSpent) {
+    using ms = std::chrono::milliseconds;
+    struct Case {
+        const char* name;
+        const char* failing;
+        uint32_t code;
+        int busyTimes;
+        ms patience;
+        uint32_t failure;
+        std::vector<ms> waits;
+    } cases[] = {
+        {"free at once", "open", kSharingViolation, 0, ms(1000), 0, {}},
+        {"free after three", "open", kSharingViolation, 3, ms(1000), 0, {ms(50), ms(100), ms(200)}},
+        {"locked twice", "write", kLockViolation, 2, ms(1000), 0, {ms(50), ms(100)}},
+        {"never free",
+         "open",
+         kSharingViolation,
+         100,
+         ms(400),
+         kSharingViolation,
+         {ms(50), ms(100), ms(200), ms(50)}},
+        {"waits stop growing",
+         "open",
+         kSharingViolation,
+         100,
+         ms(7000),
+         kSharingViolation,
+         {ms(50), ms(100), ms(200), ms(400), ms(800), ms(1600), ms(2000), ms(1850)}},
+        {"no patience", "open", kSharingViolation, 1, ms(0), kSharingViolation, {}},
+        {"denied", "open", kAccessDenied, 1, ms(1000), kAccessDenied, {}},
+    };
+    for (const Case& c : cases) {
+        file = FakeFileCalls{};
+        std::vector<ms> waits;
+        int left = c.busyTimes;
+        auto wait = [&](ms pause) {
+            waits.push_back(pause);
+            if (--left == 0) file.answers.clear();
+        };
+        if (left > 0) {
+            answer(c.failing, c.code);
+            answer(c.failing + std::string(" again"), c.code);
+        }
+        Appended a = appendWhenFree(file, "new record\r\n", "\r\n", c.patience, wait);
+        EXPECT_EQ(c.failure, a.failure) << c.name;
+        EXPECT_EQ(c.waits, waits) << c.name;
+        EXPECT_EQ(c.failure ? "old record\r\n" : "old record\r\nnew record\r\n", file.bytes)
+            << c.name;
+    }
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ struct FullDiskAndAnotherWriter : FileCalls {
 
     Answer open(bool& created) override { return real.open(created); }
     Answer end(uint64_t& at) override { return real.end(at); }
+    Answer lastByte(uint64_t at, char& byte) override { return real.lastByte(at, byte); }
     Answer write(std::string_view bytes, uint32_t& written) override {
         real.write(bytes.substr(0, bytes.size() / 2), written);
         return {false, kDiskFull};
@@ -62,7 +63,7 @@ struct FileAppendOnDisk : testing::Test {
 TEST_F(FileAppendOnDisk, NewFileThatCouldNotBeFilledGoesAndLeavesNothing) {
     FullDiskAndAnotherWriter calls(file);
     calls.anotherWriter = false;
-    Appended appended = appendRecord(calls, "new record\r\n");
+    Appended appended = appendRecord(calls, "new record\r\n", "\r\n");
     EXPECT_EQ(kDiskFull, appended.failure);
     EXPECT_EQ(Appended::Left::AsItWas, appended.left);
     EXPECT_FALSE(fs::exists(file));
@@ -70,7 +71,7 @@ TEST_F(FileAppendOnDisk, NewFileThatCouldNotBeFilledGoesAndLeavesNothing) {
 
 TEST_F(FileAppendOnDisk, AnotherWritersRecordAfterTheFailureStays) {
     FullDiskAndAnotherWriter calls(file);
-    Appended appended = appendRecord(calls, "new record\r\n");
+    Appended appended = appendRecord(calls, "new record\r\n", "\r\n");
     EXPECT_EQ(kDiskFull, appended.failure);
     ASSERT_TRUE(calls.othersAppended);
     EXPECT_EQ("other\r\n", bytesOf(file));
@@ -80,7 +81,7 @@ TEST_F(FileAppendOnDisk, ExistingFileIsCutBackToItsOldRecords) {
     std::ofstream(file, std::ios::binary) << "old record\r\n";
     FullDiskAndAnotherWriter calls(file);
     calls.anotherWriter = false;
-    Appended appended = appendRecord(calls, "new record\r\n");
+    Appended appended = appendRecord(calls, "new record\r\n", "\r\n");
     EXPECT_EQ(kDiskFull, appended.failure);
     EXPECT_EQ("old record\r\n", bytesOf(file));
 }
