@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ $# -gt 0 ] || set -- "$root/build/windows-x86/Kavrona.exe" "$root/build/windows-x64/Kavrona.exe"
-test_switches='KAVRONA_OLD_LOADER'
+test_switches='KAVRONA_OLD_LOADER|KAVRONA_LOADS_THROW'
 
 for exe in "$@"; do
   [ -f "$exe" ] || { echo "FAILED: no $exe"; exit 1; }
