@@ -23,6 +23,15 @@ drop_counts() { grep -v -E '^[0-9]+ warnings( and [0-9]+ errors)? generated\.$|^
 
 verdict include-rules "$root/scripts/check-includes.sh"
 
+# A package source with a fixed address fails on a machine that reaches Debian through
+# a mirror or proxy of its own: the scripts take it from the machine (apt-sources.sh).
+fixed_sources() {
+  if grep -rnE 'deb(-src)?[[:space:]]+(\[[^]]*\][[:space:]]+)?[a-z0-9+]+://' scripts .ci; then
+    echo "error: a package source with a fixed address (above); take it from the machine's own sources"
+  fi
+}
+verdict fixed-sources fixed_sources
+
 files=$(git ls-files -co --exclude-standard -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 'fuzz/*.cpp' 'bench/*.cpp' 'bench/*.h')
 echo "clang-format over $(echo "$files" | wc -w) files"
 verdict clang-format clang-format --dry-run --Werror $files

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kavrona needs to build and test. Idempotent: packages
 # already present are skipped, so a second run takes a moment. Needs nothing but bash,
-# dpkg and apt: it runs before anything it installs.
+# awk, dpkg and apt (all in every Debian): it runs before anything it installs.
 #
 # Two steps. The first, everything the 64-bit program and its tests need, must succeed.
 # The second, the 32-bit half of Wine for the shipped 32-bit program (and qemu-user,
@@ -13,6 +13,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x86-state.sh"
+source "$here/apt-sources.sh"
 
 # Every tool the scripts and tests call, by the package that brings it.
 packages=(
@@ -115,17 +116,27 @@ add_i386() {
   fi
 }
 
-# qemu-user, from bookworm-backports on Debian 12, whose own is too old (x86-state.sh).
-backports=/etc/apt/sources.list.d/bookworm-backports.list
+# qemu-user, from bookworm-backports on Debian 12, whose own is too old (x86-state.sh),
+# from where the machine takes bookworm itself: its mirror or proxy, in its style.
+add_backports() {  # log file
+  local source backports=/etc/apt/sources.list.d/bookworm-backports
+  apt_source_as /etc/apt bookworm-backports bookworm-backports >/dev/null && return 0
+  if ! source=$(apt_source_as /etc/apt bookworm bookworm-backports); then
+    echo "E: no source for bookworm in /etc/apt/sources.list or /etc/apt/sources.list.d/ to take bookworm-backports from" >"$1"
+    return 1
+  fi
+  case $source in
+    "deb "*) backports+=.list ;;
+    *) backports+=.sources ;;
+  esac
+  echo "setup: adding bookworm-backports to the package sources ($backports)"
+  echo "$source" | "${sudo_cmd[@]}" tee "$backports" >/dev/null || fail "writing $backports"
+  updated=no
+}
 install_emulator() {  # log file
   local release=()
   if grep -qx 'VERSION_CODENAME=bookworm' /etc/os-release 2>/dev/null; then
-    if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-      echo "setup: adding bookworm-backports to the package sources ($backports)"
-      echo 'deb http://deb.debian.org/debian bookworm-backports main' |
-        "${sudo_cmd[@]}" tee "$backports" >/dev/null || fail "writing $backports"
-      updated=no
-    fi
+    add_backports "$1" || return 1
     release=(-t bookworm-backports)
   fi
   update_indexes

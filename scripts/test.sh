@@ -16,7 +16,7 @@ cd "$root"
 build_native
 build_windows x64
 build_windows x86
-"$root/scripts/check-shipped.sh" build/windows-x86/Kavrona.exe || fail "the shipped program"
+"$root/scripts/check-shipped.sh" build/windows-x86/Kavrona.exe build/windows-x64/Kavrona.exe || fail "the shipped programs"
 
 run_counted 'static checks' ': clean' "" "$root/scripts/lint.sh"
 run_ctest native build/native

@@ -21,7 +21,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments);
 enum ExitCode : int {
     kExitDone = 0,         // the record written, or the usage asked for
     kExitNameRefused = 1,  // the name check of "Uložit do souboru ..." failed
-    kExitNotSaved = 2,     // the file could not take the record; it is as it was
+    kExitNotSaved = 2,     // the file could not take the record, or the run failed first
     kExitWrongSwitch = 3,  // an unknown switch, a switch without its file, or one too many
 };
 

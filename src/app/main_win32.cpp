@@ -12,6 +12,7 @@
 #include "app/command_line.h"
 #include "app/kavrona.h"
 #include "app/without_window.h"
+#include "platform/error_mode_win32.h"
 #include "platform/late_bound_win32.h"
 #include "platform/platform_win32.h"
 #include "platform/utf16_win32.h"
@@ -44,9 +45,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // current folder must not come into a process that may run as SYSTEM, as far as
     // the loader can be told so.
     narrowProcessDllSearch();
-    // No "no disk" or "cannot open" box of Windows' own: a card reader without media
-    // would stop a scheduled run, where nobody answers, at its drive.
-    SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    turnOffErrorBoxes();
     if (CommandLine line = readCommandLine(arguments()); line.ask != CommandLine::Ask::Window) {
         Win32Console console;
         Win32Platform os;

@@ -1,5 +1,8 @@
 #include "app/without_window.h"
 
+#include <exception>
+#include <new>
+
 #include "app/json_record.h"
 #include "app/kavrona.h"
 #include "app/report_file.h"
@@ -66,9 +69,7 @@ int json(const std::string& file, const Platform& os, Console& console) {
     return kExitNotSaved;
 }
 
-}  // namespace
-
-int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console) {
+int run(const CommandLine& line, const Platform& os, Console& console) {
     switch (line.ask) {
         case CommandLine::Ask::Report:
             return report(line.file, os, console);
@@ -83,4 +84,28 @@ int runWithoutWindow(const CommandLine& line, const Platform& os, Console& conso
     }
     for (const char* text : kUsage) console.err(text);
     return kExitWrongSwitch;
+}
+
+// An error of the program's own ends the run as a file that could not take the record:
+// one line, and no box of the C runtime's, which nobody would close.
+int failed(Console& console, const char* why) noexcept {
+    try {
+        console.err(oneLine(std::string("Záznam se nepodařilo pořídit. Nastala chyba: ") + why));
+    } catch (...) {  // nothing left to say it with: the exit code tells
+    }
+    return kExitNotSaved;
+}
+
+}  // namespace
+
+int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console) noexcept {
+    try {
+        return run(line, os, console);
+    } catch (const std::bad_alloc&) {
+        return failed(console, "nedostatek paměti");
+    } catch (const std::exception& e) {
+        return failed(console, e.what());
+    } catch (...) {
+        return failed(console, "neznámá chyba");
+    }
 }

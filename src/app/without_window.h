@@ -8,5 +8,6 @@
 #include "platform/platform.h"
 
 // The exit code (ExitCode) of `line`, which does not ask for the window. The boxes of
-// `os` are never shown. The JSON record asked for with "-" goes to `console`.
-int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console);
+// `os` are never shown. The JSON record asked for with "-" goes to `console`. Any
+// exception ends it with kExitNotSaved and one line on the error stream.
+int runWithoutWindow(const CommandLine& line, const Platform& os, Console& console) noexcept;

@@ -95,7 +95,8 @@ class SystemGuest {
 
 // Kavrona.exe copied into a folder of its own with the guest beside it as
 // "kavrona-beside.dll", started from another folder that holds it as "kavrona-here.dll",
-// on the loader the parameter names (KAVRONA_OLD_LOADER; empty: this one).
+// on the loader the parameter names: empty, the shipped program on this one; else its
+// test build with that KAVRONA_OLD_LOADER.
 class Unattended : public RunningKavrona, public testing::WithParamInterface<const char*> {
   protected:
     void SetUp() override {
@@ -107,7 +108,8 @@ class Unattended : public RunningKavrona, public testing::WithParamInterface<con
         current_folder_ = fullPath(name + L"-current");
         for (const std::wstring* folder : {&program_folder_, &current_folder_})
             ASSERT_TRUE(CreateDirectoryW(folder->c_str(), nullptr)) << GetLastError();
-        ASSERT_TRUE(CopyFileW(widen(KAVRONA_EXE).c_str(), exe().c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(widen(*GetParam() ? KAVRONA_TEST_EXE : KAVRONA_EXE).c_str(),
+                              exe().c_str(), FALSE));
         ASSERT_TRUE(CopyFileW(guestDllPath().c_str(), beside().c_str(), FALSE));
         ASSERT_TRUE(CopyFileW(guestDllPath().c_str(), here().c_str(), FALSE));
 
@@ -178,11 +180,11 @@ class Unattended : public RunningKavrona, public testing::WithParamInterface<con
 class UnattendedOnEveryLoader : public Unattended {};
 
 // A card reader without media would stop a run that nobody watches at Windows' own
-// "no disk" box.
+// "no disk" box, a crash at the box of a program that crashed.
 TEST_P(UnattendedOnEveryLoader, WindowsOwnErrorBoxesAreOff) {
     std::optional<DWORD> mode = ask("guestErrorMode");
     ASSERT_TRUE(mode) << "the guest did not answer";
-    constexpr UINT kOff = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+    constexpr UINT kOff = SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX;
     EXPECT_EQ(kOff, *mode & kOff) << *mode;
 }
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+#include <stdexcept>
+
 #include "app/kavrona.h"
 #include "platform/console_fake.h"
 #include "platform/platform_fake.h"
@@ -179,6 +183,59 @@ TEST_F(WithoutWindow, UsageOnOutputWhenAskedOnErrorForAWrongSwitch) {
     EXPECT_EQ(twice, console.errLines);
     EXPECT_TRUE(os.files.contents.empty());
     EXPECT_TRUE(os.wmi.asked.empty());
+}
+
+// A clock that throws as it is read: at the record's time stamp, when the report is
+// gathered and the file not yet touched.
+struct ThrowingClock : Clock {
+    std::function<void()> fault;
+    LocalStamp now() override {
+        fault();
+        return {};
+    }
+    ZonedStamp zonedNow() override {
+        fault();
+        return {};
+    }
+};
+
+// An exception escaping the run would end in the C runtime's abort box, which under a
+// scheduled task waits for ever: it ends as a file that could not take the record.
+TEST_F(WithoutWindow, AnExceptionEndsWithCodeTwoAndOneLine) {
+    struct Case {
+        const char* name;
+        std::function<void()> fault;
+        std::string line;
+    } cases[] = {
+        {"no memory", [] { throw std::bad_alloc(); }, "nedostatek paměti"},
+        {"a standard one over two lines", [] { throw std::runtime_error("disk\r\nselhal"); },
+         "disk selhal"},
+        {"not a standard one", [] { throw 7; }, "neznámá chyba"},
+    };
+    for (const char* ask : {"/report", "/json"}) {
+        for (const Case& c : cases) {
+            FakePlatform p;
+            script(p);
+            ThrowingClock clock;
+            clock.fault = c.fault;
+            Platform o = p.platform();
+            Platform throwing{o.version,     o.user,    o.environment, o.dialogs,  o.shell,
+                              o.folder,      o.printer, o.files,       clock,      o.system,
+                              o.directories, o.wmi,     o.network,     o.registry, o.memory,
+                              o.volumes,     o.regional};
+            FakeConsole told;
+            EXPECT_EQ(kExitNotSaved,
+                      runWithoutWindow(readCommandLine({ask, kPath}), throwing, told))
+                << ask << ", " << c.name;
+            EXPECT_EQ(
+                std::vector<std::string>{"Záznam se nepodařilo pořídit. Nastala chyba: " + c.line},
+                told.errLines)
+                << ask << ", " << c.name;
+            EXPECT_TRUE(told.outLines.empty()) << ask << ", " << c.name;
+            EXPECT_TRUE(p.files.appendedTo.empty()) << ask << ", " << c.name;
+            EXPECT_TRUE(p.dialogs.shown.empty()) << ask << ", " << c.name;
+        }
+    }
 }
 
 }  // namespace

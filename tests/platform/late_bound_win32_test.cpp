@@ -1,5 +1,5 @@
-// The real Kavrona.exe on a loader older than the search flags (the KAVRONA_OLD_LOADER
-// switch of platform/late_bound_win32.cpp), with a DLL that is not the system's beside
+// Kavrona's test build on a loader older than the search flags (its KAVRONA_OLD_LOADER,
+// tests/support/test_build_loader_win32.cpp), with a DLL that is not the system's beside
 // it under the name of each DLL the program loads at first use: every feature that
 // needs one works, and each of them comes from the system folder.
 
@@ -90,8 +90,8 @@ class OldLoader : public RunningKavrona, public testing::WithParamInterface<cons
         if (IsSkipped()) return;
         folder_ = fullPath(L"old-loader-" + widen(GetParam()));
         ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr)) << GetLastError();
-        ASSERT_TRUE(
-            CopyFileW(widen(KAVRONA_EXE).c_str(), (folder_ + L"\\Kavrona.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(widen(KAVRONA_TEST_EXE).c_str(), (folder_ + L"\\Kavrona.exe").c_str(),
+                              FALSE));
         for (const wchar_t* dll : kLateDlls)
             ASSERT_TRUE(CopyFileW(guestDllPath().c_str(), (folder_ + L"\\" + dll).c_str(), FALSE))
                 << narrow(guestDllPath());
