@@ -4,7 +4,6 @@
 #include <iterator>
 #include <string_view>
 
-#include "platform/com_win32.h"
 #include "support/real_program_win32.h"
 #include "support/step_alone.h"
 
@@ -126,8 +125,7 @@ double timeCompleteOnce(std::string& fault) {
 
 double timeWmiFirst(std::string& fault) {
     BenchClock::time_point start = BenchClock::now();
-    ComApartment com;
-    Win32Wmi wmi;
+    Win32Wmi wmi;  // COM starts on the connection's thread
     WmiResult<std::unique_ptr<WmiServices>> services = wmi.connect();
     if (!services.ok()) {
         fault = "WMI: " + services.failure();
