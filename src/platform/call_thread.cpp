@@ -2,8 +2,10 @@
 
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 // What the thread and its owner share; the thread keeps it while it runs, so that it
 // may outlive its owner.
@@ -14,6 +16,7 @@ struct CallThread::Shared {
     uint64_t handed = 0;
     uint64_t done = 0;
     bool ending = false;
+    std::exception_ptr thrown;  // by a call, for the next wait to throw on
 
     void run() {
         std::unique_lock<std::mutex> held(lock);
@@ -23,9 +26,15 @@ struct CallThread::Shared {
             std::function<void()> call = std::move(calls.front());
             calls.pop_front();
             held.unlock();
-            call();
+            std::exception_ptr error;
+            try {
+                call();
+            } catch (...) {  // out of the thread it would end the process
+                error = std::current_exception();
+            }
             call = nullptr;  // what it holds goes on this thread, as it came
             held.lock();
+            if (error && !thrown) thrown = error;
             ++done;
             changed.notify_all();
         }
@@ -52,5 +61,9 @@ void CallThread::hand(std::function<void()> call) {
 bool CallThread::waitUntil(SteadyClock::time_point deadline) {
     std::unique_lock<std::mutex> held(shared_->lock);
     const uint64_t handed = shared_->handed;
-    return shared_->changed.wait_until(held, deadline, [&] { return shared_->done >= handed; });
+    if (!shared_->changed.wait_until(held, deadline, [&] { return shared_->done >= handed; }))
+        return false;
+    if (std::exception_ptr thrown = std::exchange(shared_->thrown, nullptr))
+        std::rethrow_exception(thrown);
+    return true;
 }

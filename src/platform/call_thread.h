@@ -22,7 +22,8 @@ class CallThread {
 
     // Runs after the calls handed before it.
     void hand(std::function<void()> call);
-    // Whether every call handed so far has come back by `deadline`.
+    // Whether every call handed so far has come back by `deadline`. What a call threw
+    // is thrown here, on the waiting thread.
     bool waitUntil(SteadyClock::time_point deadline);
 
     // `call`'s result, or nothing when it has not come back by `deadline`. What it

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <future>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,10 +19,13 @@ struct Gate {
     std::shared_future<void> opened = open.get_future().share();
 };
 
-TEST(CallThread, CallsRunInOrderAndTheirAnswersCome) {
+// What a call throws reaches the waiting thread, and the thread goes on.
+TEST(CallThread, CallsRunInOrderAndTheirAnswersAndErrorsCome) {
     CallThread thread;
     std::vector<int> order;
     for (int i = 0; i < 3; ++i) thread.hand([&order, i] { order.push_back(i); });
+    thread.hand([] { throw std::runtime_error("selhalo"); });
+    EXPECT_THROW(thread.waitUntil(SteadyClock::now() + 10s), std::runtime_error);
     std::optional<std::string> answer =
         thread.ask<std::string>([] { return std::string("hotovo"); }, SteadyClock::now() + 10s);
     EXPECT_EQ("hotovo", answer);
