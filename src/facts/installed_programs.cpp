@@ -80,7 +80,9 @@ void programsRecord(Json& record, Registry& registry, SystemInfo& system) {
     SystemInfoRecord native;
     system.getNativeSystemInfo(native);
     std::vector<UninstallView> views;
-    if (windowsBits(native.processorArchitecture) == 64)
+    // Only 32-bit Windows is known to have one registry: an architecture the program does
+    // not know (ARM64) still has a 64-bit one.
+    if (windowsBits(native.processorArchitecture) != 32)
         views.push_back({kHKeyLocalMachine, RegistryView::Bits64, "machine64"});
     views.push_back({kHKeyLocalMachine, RegistryView::Bits32, "machine32"});
     // HKEY_CURRENT_USER\Software is one for both kinds of program.

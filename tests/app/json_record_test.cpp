@@ -21,30 +21,6 @@ struct JsonRecord : testing::Test {
     Json record() { return Json::parse(jsonRecord(os.platform())); }
 };
 
-// The office with one source failing: its keys are null with the reason beside them,
-// and nothing else changes. Gives the record's line.
-std::string onlyThatUnread(const UnreadCase& c) {
-    FakePlatform whole;
-    scriptOffice(whole);
-    Json expected = Json::parse(jsonRecord(whole.platform()));
-    FakePlatform p;
-    scriptOffice(p);
-    c.fail(p);
-    const std::string line = jsonRecord(p.platform());
-    Json r = Json::parse(line);
-    for (const auto& [at, reason] : c.unread) {
-        EXPECT_EQ(nullptr, r[at]) << c.name << " " << at;
-        Json::json_pointer reasonAt = at.parent_pointer() / (at.back() + "Error");
-        EXPECT_EQ(reason, r.value(reasonAt, "")) << c.name << " " << at;
-        expected[at] = nullptr;
-        expected[reasonAt] = reason;
-    }
-    if (c.grown) expected[c.grown] = r[c.grown];
-    // Compared without regard to the keys' order.
-    EXPECT_EQ(nlohmann::json::parse(expected.dump()), nlohmann::json::parse(r.dump())) << c.name;
-    return line;
-}
-
 TEST_F(JsonRecord, EveryFactOfTheMachineWithNumbersAsNumbers) {
     const Json r = record();
     EXPECT_EQ(1, r["schemaVersion"]);

@@ -2,11 +2,14 @@
 // The inventory of an office PC as WMI and the registry give it: one instance of each
 // machine class, two disks, an update, and an uninstall entry of each kind.
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "app/json_record.h"
 #include "facts/installed_programs.h"
 #include "facts/windows_detail.h"
 #include "platform/platform_fake.h"
@@ -18,6 +21,7 @@ inline FakeWmiInstance wmiInstance(std::map<std::string, WmiValue, NoCaseLess> p
 
 inline void uninstallEntry(FakePlatform& os, uint32_t root, RegistryView view,
                            const std::string& name, std::map<std::string, ScriptedValue> values) {
+    os.registry.key(root, kUninstallKey, view);
     os.registry.key(root, std::string(kUninstallKey) + "\\" + name, view) = std::move(values);
 }
 
@@ -157,4 +161,28 @@ inline void scriptOffice(FakePlatform& os) {
     os.volumes.add('X', 0x0000C003);
     os.wmi.processors = {processor(0), processor(1)};
     scriptInventory(os);
+}
+
+// The office with one source failing: its keys are null with the reason beside them,
+// and nothing else changes. Gives the record's line.
+inline std::string onlyThatUnread(const UnreadCase& c) {
+    FakePlatform whole;
+    scriptOffice(whole);
+    nlohmann::ordered_json expected = nlohmann::ordered_json::parse(jsonRecord(whole.platform()));
+    FakePlatform p;
+    scriptOffice(p);
+    c.fail(p);
+    const std::string line = jsonRecord(p.platform());
+    nlohmann::ordered_json r = nlohmann::ordered_json::parse(line);
+    for (const auto& [at, reason] : c.unread) {
+        EXPECT_EQ(nullptr, r[at]) << c.name << " " << at;
+        nlohmann::ordered_json::json_pointer reasonAt = at.parent_pointer() / (at.back() + "Error");
+        EXPECT_EQ(reason, r.value(reasonAt, "")) << c.name << " " << at;
+        expected[at] = nullptr;
+        expected[reasonAt] = reason;
+    }
+    if (c.grown) expected[c.grown] = r[c.grown];
+    // Compared without regard to the keys' order.
+    EXPECT_EQ(nlohmann::json::parse(expected.dump()), nlohmann::json::parse(r.dump())) << c.name;
+    return line;
 }
