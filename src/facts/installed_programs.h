@@ -7,7 +7,7 @@
 #include "platform/system_info.h"
 
 inline constexpr const char* kUninstallKey =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+    R"(Software\Microsoft\Windows\CurrentVersion\Uninstall)";
 
 // "programs" into `record`: every entry Programs and Features would show, or null with
 // the reason when a key could not be read through (never a part of the list).

@@ -44,6 +44,10 @@ void currentVersion(Json& windows, Registry& registry) {
         if (!older[kReleaseId.key].is_null()) {
             windows.erase(std::string(kFeatureRelease.key) + "Error");
             windows[kFeatureRelease.key] = older[kReleaseId.key];
+        } else if (older.value("featureReleaseError", "").find(" není.") != std::string::npos) {
+            // Windows before 10 names no feature release.
+            unread(windows, kFeatureRelease.key,
+                   "Hodnoty DisplayVersion ani ReleaseId v klíči " + where + " nejsou.");
         }
     }
 }

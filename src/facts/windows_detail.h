@@ -6,7 +6,7 @@
 #include "facts/wmi_record.h"
 #include "platform/registry.h"
 
-inline constexpr const char* kCurrentVersionKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+inline constexpr const char* kCurrentVersionKey = R"(SOFTWARE\Microsoft\Windows NT\CurrentVersion)";
 
 // Into `windows`: the CurrentVersion key's values and Win32_OperatingSystem's.
 void windowsDetailRecord(Json& windows, Registry& registry, WmiSession& session);
