@@ -232,6 +232,13 @@ TEST_F(JsonRecord, TheSchemaRefusesWhatTheRecordNeverHolds) {
         {"a drive without its serial", [](Json& r) { r["drives"][0].erase("serial"); }},
         {"a processor value beside its reason",
          [](Json& r) { r["processors"][0]["StatusError"] = kWmiNotFound; }},
+        {"a machine's value beside its reason",
+         [](Json& r) { r["machine"]["modelError"] = kWmiNotFound; }},
+        {"a registry value null without its reason",
+         [](Json& r) { r["windows"]["updateRevision"] = nullptr; }},
+        {"a program from no known view", [](Json& r) { r["programs"][0]["view"] = "HKLM"; }},
+        {"a boot time without its offset",
+         [](Json& r) { r["windows"]["lastBootTime"] = "2026-12-06T04:55:00"; }},
         {"a local time without its offset",
          [](Json& r) { r["timeStamp"] = "2026-12-06T05:08:05"; }},
     };
