@@ -102,3 +102,45 @@ std::string biosSection(const std::string& versionLines) {
     const std::string K = kLineEnd;
     return K + K + "BIOS: " + K + versionLines + K;
 }
+
+namespace {
+
+// Each entry of the version (a multi-string's entries are NUL-separated) as a line.
+Json biosLines(const std::string& version) {
+    Json lines = Json::array();
+    if (version.empty()) return lines;
+    size_t start = 0;
+    for (size_t nul = version.find('\0'); nul != std::string::npos;
+         start = nul + 1, nul = version.find('\0', start))
+        lines.push_back(version.substr(start, nul - start));
+    lines.push_back(version.substr(start));
+    return lines;
+}
+
+}  // namespace
+
+// Each value on its own: the version is worth having without the date. A key that
+// cannot be opened is no empty value here.
+void biosRecord(Json& record, Registry& registry) {
+    if (!registry.open(kHKeyLocalMachine, kBiosKey)) {
+        const std::string reason =
+            std::string("Klíč HKEY_LOCAL_MACHINE\\") + kBiosKey + " se nepodařilo otevřít.";
+        unread(record, "biosDate", reason);
+        unread(record, "biosLines", reason);
+        return;
+    }
+    auto reasonOf = [](const RegistryError& e) {
+        return e.description + " (" + std::to_string(e.number) + ")";
+    };
+    std::string date, version;
+    if (auto failed = readBiosValue(registry, kBiosDate, date)) {
+        unread(record, "biosDate", reasonOf(*failed));
+    } else {
+        record["biosDate"] = date;
+    }
+    if (auto failed = readBiosValue(registry, kBiosVersion, version)) {
+        unread(record, "biosLines", reasonOf(*failed));
+    } else {
+        record["biosLines"] = biosLines(version);
+    }
+}

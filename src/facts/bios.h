@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "facts/record.h"
 #include "platform/registry.h"
 
 // What a registry value can be read as: nothing, text, a number or bytes.
@@ -43,3 +44,6 @@ std::optional<RegistryError> GetBiosInfo(Registry& registry, std::string& BiosDa
 // The version with each NUL between multi-string entries as a line end.
 std::string biosVersionLines(const std::string& BiosVersion);
 std::string biosSection(const std::string& versionLines);
+
+// "biosDate" and "biosLines" into `record`.
+void biosRecord(Json& record, Registry& registry);

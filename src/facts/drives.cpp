@@ -199,3 +199,75 @@ std::string driveRootBox(const DriveRoot& drive) {
     text += upperAscii(drive.root) + " - " + drive.type;
     return text;
 }
+
+namespace {
+
+// Windows' codes in words that stay the same in every language.
+const char* typeName(uint32_t type) {
+    switch (type) {
+        case kDriveUnknown:
+            return "unknown";
+        case kDriveNoRootDir:
+            return "noRootDir";
+        case kDriveRemovable:
+            return "removable";
+        case kDriveFixed:
+            return "fixed";
+        case kDriveRemote:
+            return "remote";
+        case kDriveCdRom:
+            return "cdrom";
+        case kDriveRamDisk:
+            return "ramdisk";
+        default:
+            return nullptr;
+    }
+}
+
+Json drive(const DriveRecord& d) {
+    Json found = Json::object();
+    found["root"] = d.root;
+    if (const char* name = typeName(d.type)) {
+        found["type"] = name;
+    } else {
+        unread(found, "type", "Neznámý typ disku: " + std::to_string(d.type));
+    }
+    found["typeText"] = d.typeText;
+    if (!d.answered) {
+        const auto seconds = std::chrono::ceil<std::chrono::seconds>(kNetworkDrivePatience);
+        for (const char* key : {"label", "serial", "totalBytes", "freeBytes"})
+            unread(found, key,
+                   "Síťový disk neodpověděl do " + std::to_string(seconds.count()) + " s.");
+        return found;
+    }
+    if (d.volumeRead) {
+        found["label"] = d.label;
+        found["serial"] = d.serial;
+    } else {
+        for (const char* key : {"label", "serial"})
+            unread(found, key,
+                   "Svazek se nepodařilo přečíst (GetVolumeInformation), "
+                   "v jednotce možná není médium.");
+    }
+    if (d.spaceRead) {
+        found["totalBytes"] = d.space.TotalNumberOfBytes;
+        found["freeBytes"] = d.space.TotalNumberOfFreeBytes;
+    } else {
+        for (const char* key : {"totalBytes", "freeBytes"})
+            unread(found, key, "Velikost svazku se nepodařilo zjistit (GetDiskFreeSpaceEx).");
+    }
+    return found;
+}
+
+}  // namespace
+
+void drivesRecord(Json& record, Volumes& volumes) {
+    std::optional<std::vector<DriveRecord>> found = gatherEveryDrive(volumes);
+    if (!found) {
+        unread(record, "drives", "Seznam disků se nepodařilo zjistit (GetLogicalDriveStrings).");
+        return;
+    }
+    Json list = Json::array();
+    for (const DriveRecord& d : *found) list.push_back(drive(d));
+    record["drives"] = list;
+}

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "facts/record.h"
 #include "platform/regional_settings.h"
 #include "platform/volumes.h"
 
@@ -82,3 +83,6 @@ std::string rawFigure(uint64_t bytes, std::string_view decimalSeparator);
 // " ( n MB )" or " ( n GB )", in the program's megabytes of 1 024 000 bytes and
 // gigabytes of 1 048 576 000 bytes.
 std::string unitPart(uint64_t bytes);
+
+// "drives": every root the system lists.
+void drivesRecord(Json& record, Volumes& volumes);

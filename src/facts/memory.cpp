@@ -17,3 +17,15 @@ std::string memorySection(const MemoryCounts& counts) {
     return K + "Celková paměť: " + std::to_string(memoryMegabytes(counts.totalPhys)) + " MB" + K +
            "Volná paměť:  " + std::to_string(memoryMegabytes(counts.availPhys)) + " MB";
 }
+
+Json memoryRecord(PhysicalMemory& memory) {
+    Json found = Json::object();
+    if (std::optional<MemoryCounts> counts = memory.status()) {
+        found["totalBytes"] = counts->totalPhys;
+        found["freeBytes"] = counts->availPhys;
+    } else {
+        for (const char* key : {"totalBytes", "freeBytes"})
+            unread(found, key, "Velikost paměti se nepodařilo zjistit (GlobalMemoryStatusEx).");
+    }
+    return found;
+}

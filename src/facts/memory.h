@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "facts/record.h"
 #include "platform/physical_memory.h"
 
 // A failing call gives what an unfilled record holds: nothing.
@@ -12,3 +13,6 @@ MemoryCounts gatherMemory(PhysicalMemory& memory);
 int64_t memoryMegabytes(uint64_t bytes);
 // Two lines, without a line end after the second.
 std::string memorySection(const MemoryCounts& counts);
+
+// "memory": the physical memory's total and free bytes.
+Json memoryRecord(PhysicalMemory& memory);

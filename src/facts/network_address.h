@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "facts/record.h"
 #include "platform/network_adapters.h"
 
 // The first address an adapter has; empty when none has one or the list fails. Only
@@ -10,3 +11,6 @@
 std::string GetIPAddress(NetworkAdapters& network);
 std::string ipAddressOf(const AdapterList& list);
 std::string ipAddressSection(const std::string& address);
+
+// "ipAddress", the one the report gives, and "adapters" into `record`.
+void networkRecord(Json& record, NetworkAdapters& network);

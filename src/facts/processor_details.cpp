@@ -74,8 +74,11 @@ std::vector<ProcessorProperty> processorProperties() {
 ProcessorsFound gatherProcessors(Wmi& wmi) {
     WmiResult<std::unique_ptr<WmiServices>> connected = wmi.connect();
     if (!connected.ok()) return {connected.failure(), {}};
-    WmiResult<std::unique_ptr<WmiObjectSet>> cpus =
-        connected.value()->instancesOf("Win32_Processor");
+    return gatherProcessors(*connected.value());
+}
+
+ProcessorsFound gatherProcessors(WmiServices& wmi) {
+    WmiResult<std::unique_ptr<WmiObjectSet>> cpus = wmi.instancesOf("Win32_Processor");
     if (!cpus.ok()) return {cpus.failure(), {}};
     ProcessorsFound found;
     WmiResult<WmiDone> listed = cpus.value()->forEach([&found](WmiObject& cpu) {
@@ -86,4 +89,23 @@ ProcessorsFound gatherProcessors(Wmi& wmi) {
     });
     if (!listed.ok()) return {listed.failure(), {}};
     return found;
+}
+
+void processorsRecord(Json& record, WmiSession& session) {
+    if (!session.ok()) return unread(record, "processors", session.failure());
+    ProcessorsFound found = gatherProcessors(*session.value());
+    if (found.failure) return unread(record, "processors", *found.failure);
+    Json list = Json::array();
+    for (const std::vector<WmiResult<WmiValue>>& values : found.processors) {
+        Json cpu = Json::object();
+        for (size_t i = 0; i < std::size(kDetailLines); ++i) {
+            const ProcessorProperty& p = kDetailLines[i].property;
+            const WmiField::Form form = p.kind == K::Integer   ? WmiField::Form::Integer
+                                        : p.kind == K::Boolean ? WmiField::Form::Boolean
+                                                               : WmiField::Form::Text;
+            wmiValue(cpu, {p.name, p.name, form}, values[i]);
+        }
+        list.push_back(cpu);
+    }
+    record["processors"] = list;
 }

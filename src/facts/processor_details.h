@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "facts/wmi_record.h"
 #include "platform/wmi.h"
 
 // "1 procesor detekován na tomto stroji." and, for every other count, the plural.
@@ -36,3 +37,7 @@ struct ProcessorsFound {
 };
 
 ProcessorsFound gatherProcessors(Wmi& wmi);
+ProcessorsFound gatherProcessors(WmiServices& wmi);
+
+// "processors": every one WMI lists, each with the window's properties under WMI's names.
+void processorsRecord(Json& record, WmiSession& session);

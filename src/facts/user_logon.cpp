@@ -25,3 +25,25 @@ std::string gatherUserName(UserName& user) {
     // 200 characters offered, 199 declared to the call.
     return user.getUserName(199).value_or("");
 }
+
+void logonRecord(Json& record, Environment& environment) {
+    const Logon found = gatherLogon(environment);
+    const struct {
+        const char* key;
+        const char* variable;
+        const std::string& value;
+    } facts[] = {
+        {"computer", "COMPUTERNAME", found.computerName},
+        {"user", "USERNAME", found.userName},
+        {"logonServer", "LOGONSERVER", found.logonServer},
+    };
+    // Windows has no empty variables: empty is not set.
+    for (const auto& fact : facts) {
+        if (fact.value.empty()) {
+            unread(record, fact.key,
+                   std::string("Proměnná prostředí ") + fact.variable + " není nastavena.");
+        } else {
+            record[fact.key] = fact.value;
+        }
+    }
+}

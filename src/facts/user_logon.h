@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "facts/record.h"
 #include "platform/environment.h"
 #include "platform/user_name.h"
 
@@ -22,3 +23,6 @@ std::string logonSection(const Logon& logon, const std::string& windowsVersionNa
 
 // The signed-on user's name, UTF-8; empty when the system does not tell it.
 std::string gatherUserName(UserName& user);
+
+// "computer", "user" and "logonServer" into `record`.
+void logonRecord(Json& record, Environment& environment);

@@ -78,3 +78,28 @@ int windowsBits(uint16_t processorArchitecture) {
 std::string GetWindowsVersionName(const WindowsVersion& found) {
     return windowsName(found.record) + " - " + found.servicePack;
 }
+
+Json windowsRecord(VersionInfo& version, SystemInfo& system) {
+    Json found = Json::object();
+    const WindowsVersion read = gatherWindowsVersion(version);
+    if (read.read) {
+        const VersionRecord& r = read.record;
+        found["name"] = windowsName(r);
+        found["major"] = r.majorVersion;
+        found["minor"] = r.minorVersion;
+        found["build"] = r.buildNumber;
+        found["servicePack"] = read.servicePack;
+    } else {
+        for (const char* key : {"name", "major", "minor", "build", "servicePack"})
+            unread(found, key, "Verzi Windows se nepodařilo zjistit (GetVersionEx).");
+    }
+    SystemInfoRecord native;
+    system.getNativeSystemInfo(native);
+    if (int bits = windowsBits(native.processorArchitecture)) {
+        found["bits"] = bits;
+    } else {
+        unread(found, "bits",
+               "Neznámá architektura systému: " + std::to_string(native.processorArchitecture));
+    }
+    return found;
+}

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "facts/record.h"
+#include "platform/system_info.h"
 #include "platform/version.h"
 
 struct WindowsVersion {
@@ -19,3 +21,6 @@ std::string windowsName(const VersionRecord& record);
 int windowsBits(uint16_t processorArchitecture);
 // The name from the version table, " - ", then the service pack.
 std::string GetWindowsVersionName(const WindowsVersion& found);
+
+// "windows" as GetVersionEx and GetNativeSystemInfo give it.
+Json windowsRecord(VersionInfo& version, SystemInfo& system);

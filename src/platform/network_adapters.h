@@ -12,6 +12,8 @@ struct Adapter {
     std::vector<std::string> addresses;
     std::string name;         // the system's name for it, UTF-8
     std::string description;  // UTF-8
+    // Its hardware address as WMI writes it ("00:1A:2B:3C:4D:5E"); empty when it has none.
+    std::string mac;
 };
 
 struct AdapterList {

@@ -14,6 +14,6 @@ struct FakeNetworkAdapters : NetworkAdapters {
 // One adapter per address, each with that address alone, as most machines list them.
 inline AdapterList adaptersWith(AdapterStatus status, const std::vector<std::string>& addresses) {
     AdapterList list{status, {}, {}};
-    for (const std::string& address : addresses) list.adapters.push_back({{address}, {}, {}});
+    for (const std::string& address : addresses) list.adapters.push_back({{address}, {}, {}, {}});
     return list;
 }

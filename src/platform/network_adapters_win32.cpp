@@ -2,6 +2,8 @@
 
 #include <iphlpapi.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/code_page_win32.h"
@@ -48,6 +50,12 @@ AdapterList Win32NetworkAdapters::adapters() {
             adapter.addresses.push_back(fieldText(address->IpAddress.String));
         adapter.name = fieldText(a->AdapterName);
         adapter.description = fieldText(a->Description);
+        const UINT length = std::min<UINT>(a->AddressLength, MAX_ADAPTER_ADDRESS_LENGTH);
+        for (UINT i = 0; i < length; ++i) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, i ? ":%02X" : "%02X", unsigned{a->Address[i]});
+            adapter.mac += hex;
+        }
     }
     return list;
 }

@@ -26,6 +26,7 @@ struct WmiResult {
 
     bool ok() const { return outcome_.index() == 0; }
     T& value() { return std::get<0>(outcome_); }
+    const T& value() const { return std::get<0>(outcome_); }
     const std::string& failure() const { return std::get<1>(outcome_); }
 
   private:

@@ -66,7 +66,9 @@ struct FakeWmiServices : WmiServices {
         using Result = WmiResult<std::unique_ptr<WmiObjectSet>>;
         if (auto failure = wmi.ask("instancesOf", "instancesOf " + className))
             return Result::failed(*failure);
-        std::vector<FakeWmiInstance> instances;
+        if (auto one = wmi.failing.find("instancesOf " + className); one != wmi.failing.end())
+            return Result::failed(one->second);
+        std::vector<FakeWmiInstance> instances = wmi.classes[className];
         if (className == "Win32_Processor") instances = wmi.processors;
         return std::make_unique<FakeWmiObjectSet>(wmi, std::move(instances));
     }

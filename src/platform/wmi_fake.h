@@ -1,6 +1,6 @@
 #pragma once
-// Scripted WMI for tests: one class, "Win32_Processor", whose instances a test lists,
-// failures a test names, and a record of every call.
+// Scripted WMI for tests: the instances of each class a test lists, failures a test
+// names, and a record of every call.
 
 #include <map>
 #include <optional>
@@ -20,8 +20,10 @@ struct FakeWmiInstance {
 };
 
 struct FakeWmi : Wmi {
-    std::vector<FakeWmiInstance> processors;
-    // Calls that fail, by name ("connect", "instancesOf", "count", "forEach", "item"),
+    std::vector<FakeWmiInstance> processors;                      // Win32_Processor's
+    std::map<std::string, std::vector<FakeWmiInstance>> classes;  // every other class's
+    // Calls that fail, by name ("connect", "instancesOf", "count", "forEach", "item";
+    // "instancesOf Win32_BIOS" for one class alone),
     // with the description they fail with; "forEach end" fails the enumeration after
     // every instance was handed over.
     std::map<std::string, std::string> failing;

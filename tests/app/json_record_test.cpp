@@ -7,51 +7,13 @@
 #include "app/version.h"
 #include "platform/platform_fake.h"
 #include "support/full_processor.h"
+#include "support/office_inventory.h"
 #include "support/schema_check.h"
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 using namespace std::string_literals;
-
-const std::string kSystem = "Hardware\\Description\\System";
-const std::string kNoVersion = "Verzi Windows se nepodařilo zjistit (GetVersionEx).";
-const std::string kNoBiosKey =
-    "Klíč HKEY_LOCAL_MACHINE\\Hardware\\Description\\System se nepodařilo otevřít.";
-const std::string kNoAnswer = "Síťový disk neodpověděl do 5 s.";
-
-FakeWmiInstance processor(int n) {
-    return {"\\\\PC\\ROOT\\CIMV2:Win32_Processor.DeviceID=\"CPU" + std::to_string(n) + "\"",
-            fullProcessor("Procesor " + std::to_string(n))};
-}
-
-// An office machine with one of every kind of fact: an adapter without an address before
-// one with two, a two-line BIOS, a drive of each kind and two processors.
-void scriptOffice(FakePlatform& os) {
-    os.environment.variables = {
-        {"COMPUTERNAME", "PC-KANCELÁŘ"}, {"LOGONSERVER", "\\\\DC1"}, {"USERNAME", "jiří"}};
-    VersionRecord v;
-    v.platformId = 2;
-    v.majorVersion = 6;
-    v.minorVersion = 1;
-    v.buildNumber = 7601;
-    v.productType = 1;
-    v.csdVersion = "Service Pack 1"s + std::string(114, '\0');
-    os.version.record = v;
-    os.network.answer = {AdapterStatus::Ok,
-                         {{{"0.0.0.0"}, "ifb0", "ifb0"},
-                          {{"192.168.1.10", "10.0.0.7"}, "{4D36E972}", "Intel PRO/1000"}},
-                         {}};
-    auto& system = os.registry.key(kHKeyLocalMachine, kSystem);
-    system["SystemBiosDate"] = {1, "06/01/26\0"s, {}};
-    system["SystemBiosVersion"] = {7, "VBOX   - 1\0BIOS 2.0\0\0"s, {}};
-    os.memory.counts = MemoryCounts{8589934592, 3221225472};
-    os.volumes.add('C', 0x12AB00CD, "SYSTEM").space = FakeSpace{5, 80023715840, 1048576000};
-    os.volumes.drives['D'] = FakeDrive{kDriveCdRom, std::nullopt, std::nullopt};
-    os.volumes.add('K', 0x00004001, "Síť").type = kDriveRemote;
-    os.volumes.add('X', 0x0000C003);
-    os.wmi.processors = {processor(0), processor(1)};
-}
 
 struct JsonRecord : testing::Test {
     FakePlatform os;
@@ -68,11 +30,19 @@ TEST_F(JsonRecord, EveryFactOfTheMachineWithNumbersAsNumbers) {
     EXPECT_EQ("jiří", r["user"]);
     EXPECT_EQ("\\\\DC1", r["logonServer"]);
     EXPECT_EQ(Json::parse(R"({"name": "Windows 7", "major": 6, "minor": 1, "build": 7601,
-                              "servicePack": "Service Pack 1", "bits": 64})"),
+                              "servicePack": "Service Pack 1", "bits": 64,
+                              "productName": "Windows 10 Pro", "edition": "Professional",
+                              "currentBuild": 19045, "updateRevision": 3803,
+                              "featureRelease": "22H2", "caption": "Microsoft Windows 10 Pro",
+                              "installDate": "2024-01-02T03:04:05+01:00",
+                              "lastBootTime": "2026-12-06T04:55:00-03:30", "language": 1029})"),
               r["windows"]);
     EXPECT_EQ("192.168.1.10", r["ipAddress"]);
-    EXPECT_EQ(Json::parse(R"([{"name": "ifb0", "description": "ifb0", "addresses": ["0.0.0.0"]},
+    EXPECT_EQ(Json::parse(R"([{"name": "ifb0", "description": "ifb0", "mac": null,
+                               "macError": "Adaptér nemá fyzickou adresu.",
+                               "addresses": ["0.0.0.0"]},
                               {"name": "{4D36E972}", "description": "Intel PRO/1000",
+                               "mac": "00:1A:2B:3C:4D:5E",
                                "addresses": ["192.168.1.10", "10.0.0.7"]}])"),
               r["adapters"]);
     EXPECT_EQ("06/01/26", r["biosDate"]);
@@ -110,19 +80,15 @@ TEST_F(JsonRecord, OneLineWithItsKeysInReadingOrder) {
     for (const auto& item : r.items()) keys.push_back(item.key());
     EXPECT_EQ((std::vector<std::string>{"schemaVersion", "programVersion", "timeStamp", "computer",
                                         "user", "logonServer", "windows", "ipAddress", "adapters",
-                                        "biosDate", "biosLines", "memory", "drives", "processors"}),
+                                        "biosDate", "biosLines", "memory", "drives", "processors",
+                                        "machine", "disks", "updates", "programs"}),
               keys);
 }
 
 // Each source failing alone: its facts are null with the reason beside them, and
 // nothing else changes.
 TEST_F(JsonRecord, WhatCannotBeReadIsNullWithItsReason) {
-    const struct Case {
-        const char* name;
-        void (*fail)(FakePlatform&);
-        std::vector<std::pair<Json::json_pointer, std::string>> unread;
-        const char* grown = nullptr;  // a key the failure adds to, seen by the above alone
-    } cases[] = {
+    const UnreadCase cases[] = {
         {"no computer name",
          [](FakePlatform& p) { p.environment.variables.erase("COMPUTERNAME"); },
          {{"/computer"_json_pointer, "Proměnná prostředí COMPUTERNAME není nastavena."}}},
@@ -152,7 +118,9 @@ TEST_F(JsonRecord, WhatCannotBeReadIsNullWithItsReason) {
          },
          {{"/biosDate"_json_pointer, "Neznámý typ hodnoty (1001)"}}},
         {"no BIOS key",
-         [](FakePlatform& p) { p.registry.keys.clear(); },
+         [](FakePlatform& p) {
+             p.registry.keys.erase(FakeRegistry::path(kHKeyLocalMachine, kSystem));
+         },
          {{"/biosDate"_json_pointer, kNoBiosKey}, {"/biosLines"_json_pointer, kNoBiosKey}}},
         {"a network drive whose server is gone",
          [](FakePlatform& p) {
@@ -175,34 +143,17 @@ TEST_F(JsonRecord, WhatCannotBeReadIsNullWithItsReason) {
          [](FakePlatform& p) { p.volumes.listFails = true; },
          {{"/drives"_json_pointer,
            "Seznam disků se nepodařilo zjistit (GetLogicalDriveStrings)."}}},
-        {"no WMI",
-         [](FakePlatform& p) { p.wmi.failing["connect"] = kWmiNotFound; },
-         {{"/processors"_json_pointer, kWmiNotFound}}},
+        {"no WMI", [](FakePlatform& p) { p.wmi.failing["connect"] = kWmiNotFound; },
+         wmiUnread(kWmiNotFound)},
         {"listing stopped",
          [](FakePlatform& p) { p.wmi.failing["forEach end"] = "0x80041006"; },
-         {{"/processors"_json_pointer, "0x80041006"}}},
+         // The machine's classes are read no further than their first instance.
+         {{"/processors"_json_pointer, "0x80041006"},
+          {"/disks"_json_pointer, "0x80041006"},
+          {"/updates"_json_pointer, "0x80041006"}}},
     };
-    const Json whole = record();
     std::vector<std::string> records;
-    for (const Case& c : cases) {
-        FakePlatform p;
-        scriptOffice(p);
-        c.fail(p);
-        records.push_back(jsonRecord(p.platform()));
-        Json r = Json::parse(records.back());
-        Json expected = whole;
-        for (const auto& [at, reason] : c.unread) {
-            EXPECT_EQ(nullptr, r[at]) << c.name << " " << at;
-            Json::json_pointer reasonAt = at.parent_pointer() / (at.back() + "Error");
-            EXPECT_EQ(reason, r.value(reasonAt, "")) << c.name << " " << at;
-            expected[at] = nullptr;
-            expected[reasonAt] = reason;
-        }
-        if (c.grown) expected[c.grown] = r[c.grown];
-        // Compared without regard to the keys' order.
-        EXPECT_EQ(nlohmann::json::parse(expected.dump()), nlohmann::json::parse(r.dump()))
-            << c.name;
-    }
+    for (const UnreadCase& c : cases) records.push_back(onlyThatUnread(c));
     EXPECT_EQ("", schemaFaults(records));
 }
 
@@ -276,11 +227,18 @@ TEST_F(JsonRecord, TheSchemaRefusesWhatTheRecordNeverHolds) {
     } cases[] = {
         {"null without a reason", [](Json& r) { r["computer"] = nullptr; }},
         {"a reason beside a value", [](Json& r) { r["computerError"] = "?"; }},
-        {"a key of its own", [](Json& r) { r["windows"]["edition"] = "Home"; }},
+        {"a key of its own", [](Json& r) { r["windows"]["flavour"] = "Home"; }},
         {"a number as text", [](Json& r) { r["memory"]["totalBytes"] = "8 GB"; }},
         {"a drive without its serial", [](Json& r) { r["drives"][0].erase("serial"); }},
         {"a processor value beside its reason",
          [](Json& r) { r["processors"][0]["StatusError"] = kWmiNotFound; }},
+        {"a machine's value beside its reason",
+         [](Json& r) { r["machine"]["modelError"] = kWmiNotFound; }},
+        {"a registry value null without its reason",
+         [](Json& r) { r["windows"]["updateRevision"] = nullptr; }},
+        {"a program from no known view", [](Json& r) { r["programs"][0]["view"] = "HKLM"; }},
+        {"a boot time without its offset",
+         [](Json& r) { r["windows"]["lastBootTime"] = "2026-12-06T04:55:00"; }},
         {"a local time without its offset",
          [](Json& r) { r["timeStamp"] = "2026-12-06T05:08:05"; }},
     };

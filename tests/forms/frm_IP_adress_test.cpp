@@ -33,7 +33,9 @@ TEST_F(AddressWindow, FirstAdapterWithARealAddress) {
          "\r\nIP adresa: 172.17.0.2\r\n\r\n"},
         {adaptersWith(AdapterStatus::Ok, {"0.0.0.0", ""}), "\r\nIP adresa: \r\n\r\n"},
         // Only each adapter's first address counts, as the report always took it.
-        {{AdapterStatus::Ok, {{{"0.0.0.0", "10.1.1.1"}, "a", ""}, {{"10.2.2.2"}, "b", ""}}, {}},
+        {{AdapterStatus::Ok,
+          {{{"0.0.0.0", "10.1.1.1"}, "a", "", ""}, {{"10.2.2.2"}, "b", "", ""}},
+          {}},
          "\r\nIP adresa: 10.2.2.2\r\n\r\n"},
         {adaptersWith(AdapterStatus::NoAdapters, {}), "\r\nIP adresa: \r\n\r\n"},
         {adaptersWith(AdapterStatus::Failed, {"10.0.0.5"}), "\r\nIP adresa: \r\n\r\n"},
