@@ -98,10 +98,27 @@ start_wine() {  # one Wine session for everything that follows, so each program 
   quietly "telling Wine whether a window manager runs" \
     "$root/scripts/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d $managed /f ||
     fail "reg add in $WINEPREFIX"
+  hold_desktop
+}
+
+# Wine's desktop (explorer.exe /desktop) ends some seconds after the session's last
+# program has, as it does while a test of its own prefix runs; each program started
+# after that makes a new one, which costs a 32-bit program about a second. A console
+# program waiting on input that never comes keeps it; stop_all closes that input.
+desktop_input=""
+hold_desktop() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  exec {desktop_input}<>"$fifo"
+  rm -f "$fifo"
+  { "$root/scripts/wine-run" cmd <&"$desktop_input" >/dev/null 2>&1 || true; } &
 }
 
 stop_all() {
   local wineserver
+  if [ -n "$desktop_input" ]; then exec {desktop_input}>&-; fi
+  desktop_input=""
   if wineserver=$(wineserver_path); then "$wineserver" -k </dev/null >/dev/null 2>&1 || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   xvfb_pid=""
