@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 all.push_back(in.ConsumeRandomLengthString(16));
         }
         // Later addresses of an adapter never count.
-        list.adapters.push_back({{all.back(), "10.9.9.9"}, {}, {}});
+        list.adapters.push_back({{all.back(), "10.9.9.9"}, {}, {}, {}});
     }
     HeadlessView view;
     Kavrona k{fake.platform(), view};
